@@ -1,0 +1,1 @@
+#include "net/fetch_url_bytes.h"

@@ -1,0 +1,1 @@
+#include "net/service_endpoints.h"

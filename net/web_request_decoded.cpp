@@ -1,0 +1,1 @@
+#include "net/web_request_decoded.h"

@@ -1,0 +1,1 @@
+#include "text/gbk_scan.h"
