@@ -1,0 +1,1 @@
+#include "text/now_millis.h"

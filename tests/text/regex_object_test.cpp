@@ -1,0 +1,1 @@
+#include "text/regex_object.h"

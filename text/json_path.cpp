@@ -1,0 +1,1 @@
+#include "text/json_path.h"
