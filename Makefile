@@ -19,3 +19,6 @@ test: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize
+
+screenshots: build
+	scripts/screenshots build/default

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "net/service_hosts.h"
+
+#include <QObject>
+
+class QWidget;
+
+namespace velluno {
+
+// What follows from opening a song in the main window's list: the info window
+// with the song's details, comments and playback, and the play-count poll that
+// the main window's 按钮2, 按钮3, 标签3 and 时钟1 drive.
+class SongFeatures final : public QObject {
+    Q_OBJECT
+
+public:
+    // Finds the main window's controls by their object names; they must exist.
+    SongFeatures(const ServiceHosts& hosts, QWidget* main_window);
+
+    // A left click in the song list, once the clicked row's link stands in 编辑框2.
+    void open_song();
+    // The main window has moved.
+    void follow_main_window();
+
+private:
+    ServiceHosts m_hosts;
+    QWidget* m_main_window;
+};
+
+} // namespace velluno
