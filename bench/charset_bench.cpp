@@ -1,7 +1,6 @@
 #include "text/charset.h"
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 namespace velluno {
@@ -11,7 +10,8 @@ namespace {
 Bytes sample_answer(size_t repeats) {
     std::string text;
     for (size_t i = 0; i < repeats; ++i) {
-        text += "{\"title\":\"\xE4\xBD\xA0\xE5\xA5\xBD\xE4\xB8\x96\xE7\x95\x8C\",\"shareid\":\"abc\"},";
+        text +=
+            "{\"title\":\"\xE4\xBD\xA0\xE5\xA5\xBD\xE4\xB8\x96\xE7\x95\x8C\",\"shareid\":\"abc\"},";
     }
     return bytes_from_text(text);
 }

@@ -161,8 +161,8 @@ Text wide_to_text(const Bytes& wide, int code_page) {
     return converter.convert(input, replacement).value_or(Text());
 }
 
-Bytes convert_charset(const Bytes& data, std::string_view from_charset,
-                      std::string_view to_charset, std::optional<int> start_offset) {
+Bytes convert_charset(const Bytes& data, std::string_view from_charset, std::string_view to_charset,
+                      std::optional<int> start_offset) {
     const std::string from = charset_for_name(from_charset.empty() ? kDefaultFrom : from_charset);
     const std::string to = charset_for_name(to_charset.empty() ? kDefaultTo : to_charset);
     Converter converter(from, to);

@@ -1,7 +1,6 @@
 #include "text/charset.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace velluno {
@@ -20,7 +19,10 @@ TEST(RecodeBytes, ConvertsUtf8ToGb18030AndRefusesBadInput) {
     EXPECT_EQ(recode_bytes(bytes("\xE4\xBD\xA0"), "utf-8", "gb18030"), bytes("\xC4\xE3"));
     // A cut sequence and an invalid byte give nothing, not the part before them.
     EXPECT_TRUE(recode_bytes(bytes("ab\xE4\xBD"), "UTF-8", "GB18030").empty());
-    EXPECT_TRUE(recode_bytes(bytes("ab\xFF" "cd"), "UTF-8", "GB18030").empty());
+    EXPECT_TRUE(recode_bytes(bytes("ab\xFF"
+                                   "cd"),
+                             "UTF-8", "GB18030")
+                    .empty());
     EXPECT_TRUE(recode_bytes({}, "UTF-8", "GB18030").empty());
     EXPECT_TRUE(recode_bytes(bytes("abc"), "NO-SUCH-CHARSET", "GB18030").empty());
     // A character the target cannot hold is an error too.
@@ -43,7 +45,10 @@ TEST(Utf8ToLocal, ConvertsThroughWideText) {
     EXPECT_EQ(utf8_to_local(""), "");
     EXPECT_EQ(utf8_to_local("\xF0\x9F\x98\x80"), "\x94\x39\xFC\x36");
     // Invalid UTF-8 becomes U+FFFD (GB18030 84 31 A4 37); the text ends at a zero byte.
-    EXPECT_EQ(utf8_to_local("a\xFF" "b"), "a\x84\x31\xA4\x37" "b");
+    EXPECT_EQ(utf8_to_local("a\xFF"
+                            "b"),
+              "a\x84\x31\xA4\x37"
+              "b");
     EXPECT_EQ(utf8_to_local("a\xE4\xBD"), "a\x84\x31\xA4\x37");
     EXPECT_EQ(utf8_to_local(std::string_view("ab\0cd", 5)), "ab");
 }
@@ -57,7 +62,11 @@ TEST(WideText, RoundTripsAndEndsWithOneZeroUnit) {
     EXPECT_TRUE(text_to_wide("abc", 1252).empty());
     EXPECT_EQ(wide_to_text(bytes("a\0"), 1252), "");
     // A lone surrogate cannot be encoded and becomes U+FFFD.
-    EXPECT_EQ(wide_to_text(bytes(std::string("\x00\xD8" "a\0", 4))), "\x84\x31\xA4\x37" "a");
+    EXPECT_EQ(wide_to_text(bytes(std::string("\x00\xD8"
+                                             "a\0",
+                                             4))),
+              "\x84\x31\xA4\x37"
+              "a");
 }
 
 TEST(LocalToUtf8, DecodesGb18030) {
