@@ -15,7 +15,7 @@ struct ReplacePair {
 
 struct ReplaceOptions {
     // Most replacements made by each pair; omitted or negative: all, 0: none.
-    std::optional<int> count;
+    std::optional<int> count = std::nullopt;
     // 1-based byte position where each pair's scan begins; below 1 means 1.
     int start = 1;
     bool case_sensitive = false;
