@@ -25,7 +25,7 @@ std::string number_text(double number) {
         return "0";
     }
     if (number < 0) {
-        return "-" + number_text(-number);
+        return std::string(1, '-').append(number_text(-number));
     }
     char buffer[32];
     const auto end =
@@ -57,7 +57,7 @@ std::string number_text(double number) {
     }
     std::string text = digits.substr(0, 1);
     if (k > 1) {
-        text += "." + digits.substr(1);
+        text.append(1, '.').append(digits, 1);
     }
     return text + (exponent < 0 ? "e-" : "e+") + std::to_string(std::abs(exponent));
 }
