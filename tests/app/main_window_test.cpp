@@ -1,8 +1,536 @@
+#include "app/main_window.h"
+#include "app/picture_box.h"
+#include "tests/app/app_test_support.h"
+#include "text/charset.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+#include <zlib.h>
+
+using namespace velluno;
+using namespace velluno::test;
+
+namespace {
+
+constexpr auto kLoadMore = "加载更多";
+constexpr auto kNoSongs = "没有数据了";
+constexpr auto kNoMoreSongs = "没有更多数据";
+constexpr auto kEmptyCard =
+    "UID:\r\n\r\n昵称:\r\n\r\n年龄:\r\n\r\n等级:\r\n\r\n等级名:\r\n\r\n粉丝:\r\n\r\n关注:";
+constexpr int kPageSize = 8;
+
+using Rows = QList<QStringList>;
+
+// The card a query for `singer` shows, in the local code page.
+Text expected_card(const demo::SampleSinger& singer) {
+    const std::string utf8 = "UID:" + singer.uid + "\r\n\r\n昵称:" + singer.nickname +
+                             "\r\n\r\n年龄:" + std::to_string(singer.age) +
+                             "\r\n\r\n等级:" + std::to_string(singer.level) +
+                             "\r\n\r\n等级名:" + singer.level_name +
+                             "\r\n\r\n粉丝:" + std::to_string(singer.followers) +
+                             "\r\n\r\n关注:" + std::to_string(singer.following);
+    return utf8_to_local(utf8);
+}
+
+QByteArray hex(const Text& text) {
+    return QByteArray::fromStdString(text).toHex(' ');
+}
+
+// The first `shown` songs of the singer as rows, then the end row.
+Rows expected_rows(const demo::SampleSinger& singer, std::size_t shown, const char* end_row,
+                   const ServiceHosts& hosts) {
+    Rows rows;
+    for (std::size_t i = 0; i < shown; ++i) {
+        const demo::SampleSong& song = singer.songs[i];
+        rows.append(
+            {QString::number(i + 1), QString::fromStdString(json_unescaped(song.title)),
+             QString::fromStdString("http://" + hosts.web_host + "/play.html?s=" + song.shareid)});
+    }
+    rows.append({QString(), QString::fromUtf8(end_row), QString()});
+    return rows;
+}
+
+Rows shown_rows(const QTableWidget& list) {
+    Rows rows;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list.columnCount(); ++column) {
+            const QTableWidgetItem* cell = list.item(row, column);
+            cells.append(cell == nullptr ? QString() : cell->text());
+        }
+        rows.append(cells);
+    }
+    return rows;
+}
+
+QByteArray encoded_picture(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QByteArray sample_picture(const char* format, QSize size = {16, 16}) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    return encoded_picture(image, format);
+}
+
+// A picture that compresses badly, so that half its bytes cut into the pixels.
+QByteArray noisy_png() {
+    QImage image(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x * y) % 256));
+        }
+    }
+    return encoded_picture(image, "png");
+}
+
+// A PNG whose header claims `width` × `height`, with a valid header checksum so
+// that only the size can make a reader refuse it.
+QByteArray png_claiming_size(quint32 width, quint32 height) {
+    QByteArray png = sample_picture("png");
+    constexpr int kIhdrType = 12; // after the 8-byte signature and the chunk length
+    constexpr int kIhdrDataSize = 13;
+    qToBigEndian(width, png.data() + kIhdrType + 4);
+    qToBigEndian(height, png.data() + kIhdrType + 8);
+    const auto* chunk = reinterpret_cast<const Bytef*>(png.constData() + kIhdrType);
+    const quint32 checksum = static_cast<quint32>(crc32(0, chunk, 4 + kIhdrDataSize));
+    qToBigEndian(checksum, png.data() + kIhdrType + 4 + kIhdrDataSize);
+    return png;
+}
+
+// The smallest GIF: one white pixel. Qt reads GIF but does not write it.
+const QByteArray kOnePixelGif = QByteArray::fromHex(
+    "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
+
+Bytes bytes_of(const QByteArray& data) {
+    return Bytes(data.begin(), data.end());
+}
+
+} // namespace
 
 class MainWindowTest final : public QObject {
     Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controlsStandAtTheirPlaces_data();
+    void controlsStandAtTheirPlaces();
+    void startsWithoutSongsAndWithPollingOff();
+    void queryShowsProfileCardAndAvatar_data();
+    void queryShowsProfileCardAndAvatar();
+    void firstPageEndsWithItsEndRow_data();
+    void firstPageEndsWithItsEndRow();
+    void doubleClickOnLoadMoreAppendsNextPage_data();
+    void doubleClickOnLoadMoreAppendsNextPage();
+    void doubleClickElsewhereChangesNothing_data();
+    void doubleClickElsewhereChangesNothing();
+    void pagingFollowsTheAddressBox();
+    void failedQueryShowsEmptyCard_data();
+    void failedQueryShowsEmptyCard();
+    void queryRemovesOldRows();
+    void uidIsTakenFromTheAddress_data();
+    void uidIsTakenFromTheAddress();
+    void enterInAddressBoxRunsQuery();
+    void clickCopiesTheRowsLinkIntoHiddenBox();
+    void pictureBoxShowsOnlyWebPicturesOfSaneSize_data();
+    void pictureBoxShowsOnlyWebPicturesOfSaneSize();
+    void closingTheWindowEndsTheProgram();
+
+private:
+    void query(const demo::SampleSinger& singer);
+    QTableWidget& song_list() const;
+    QLabel& card() const;
+    QLabel& avatar() const;
+
+    std::unique_ptr<LoopbackService> m_service;
+    std::unique_ptr<ModalDialogCloser> m_dialog_closer;
+    std::unique_ptr<MainWindow> m_window;
 };
+
+void MainWindowTest::initTestCase() {
+    m_service = std::make_unique<LoopbackService>();
+    QVERIFY2(m_service->running(), "the stand-in service did not start");
+    m_dialog_closer = std::make_unique<ModalDialogCloser>();
+}
+
+void MainWindowTest::init() {
+    m_window = std::make_unique<MainWindow>(m_service->hosts());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void MainWindowTest::cleanup() {
+    m_window.reset();
+}
+
+void MainWindowTest::query(const demo::SampleSinger& singer) {
+    query_homepage(*m_window, homepage_address(singer.uid));
+}
+
+QTableWidget& MainWindowTest::song_list() const {
+    return *find_control<QTableWidget>(*m_window, "超级列表框1");
+}
+
+QLabel& MainWindowTest::card() const {
+    return *find_control<QLabel>(*m_window, "标签2");
+}
+
+QLabel& MainWindowTest::avatar() const {
+    return *find_control<QLabel>(*m_window, "图片框1");
+}
+
+void MainWindowTest::controlsStandAtTheirPlaces_data() {
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("text");
+
+    const auto row = [](const char* name, const char* kind, QRect place, const char* text) {
+        QTest::newRow(name) << QByteArray(kind) << place << QString::fromUtf8(text);
+    };
+    row("标签1", "QLabel", {8, 8, 44, 28}, "主页:");
+    row("编辑框1", "QLineEdit", {52, 12, 220, 20}, "");
+    row("按钮1", "QPushButton", {8, 44, 144, 36}, "查询");
+    row("图片框1", "QLabel", {160, 48, 120, 120}, "");
+    row("标签2", "QLabel", {291, 8, 144, 160},
+        "UID:\r\n\r\n昵称:\r\n\r\n等级:\r\n\r\n等级名:\r\n\r\n年龄:\r\n\r\n粉丝:\r\n\r\n关注:"
+        "\r\n\r\n");
+    row("按钮2", "QPushButton", {8, 96, 65, 36}, "刷播放量");
+    row("按钮3", "QPushButton", {87, 96, 65, 36}, "停止");
+    row("标签3", "QLabel", {24, 144, 112, 24}, "访问量：");
+    row("标签4", "QLabel", {11, 168, 432, 24},
+        "温馨提示：刷播放量有IP限制，如果访问量一直没有变化请休息一个小时后再刷");
+    row("超级列表框1", "QTableWidget", {4, 192, 440, 224}, "");
+    row("编辑框2", "QLineEdit", {752, 408, 80, 20}, "");
+}
+
+void MainWindowTest::controlsStandAtTheirPlaces() {
+    QFETCH(QByteArray, kind);
+    QFETCH(QRect, place);
+    QFETCH(QString, text);
+
+    const auto* control = find_control<QWidget>(*m_window, QTest::currentDataTag());
+    QVERIFY2(control != nullptr, "no control of this name");
+    QVERIFY(control->inherits(kind.constData()));
+    QCOMPARE(control->parentWidget(), m_window.get());
+    QCOMPARE(control->geometry(), place);
+    QCOMPARE(control->property("text").toString(), text);
+}
+
+void MainWindowTest::startsWithoutSongsAndWithPollingOff() {
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Velluno"));
+    QVERIFY(!find_control<QPushButton>(*m_window, "按钮2")->isEnabled());
+    QVERIFY(!find_control<QPushButton>(*m_window, "按钮3")->isEnabled());
+    const auto* timer = find_control<QTimer>(*m_window, "时钟1");
+    QVERIFY(timer != nullptr);
+    QVERIFY(!timer->isActive());
+    QVERIFY(avatar().pixmap().isNull());
+    QVERIFY(find_control<QWidget>(*m_window, "编辑框2")->x() >= m_window->width());
+
+    const QTableWidget& list = song_list();
+    QCOMPARE(list.rowCount(), 0);
+    QCOMPARE(list.columnCount(), 3);
+    const QStringList headers{QStringLiteral("序号"), QStringLiteral("标题"),
+                              QStringLiteral("链接")};
+    const QList<int> widths{50, 150, 200};
+    for (int column = 0; column < 3; ++column) {
+        QCOMPARE(list.horizontalHeaderItem(column)->text(), headers[column]);
+        QCOMPARE(list.columnWidth(column), widths[column]);
+    }
+    QCOMPARE(list.selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(list.selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(list.showGrid());
+}
+
+void MainWindowTest::queryShowsProfileCardAndAvatar_data() {
+    QTest::addColumn<int>("singer");
+    for (std::size_t i = 0; i < demo::sample_singers().size(); ++i) {
+        const demo::SampleSinger& singer = demo::sample_singers()[i];
+        QTest::newRow(singer.uid.c_str()) << static_cast<int>(i);
+    }
+}
+
+void MainWindowTest::queryShowsProfileCardAndAvatar() {
+    QFETCH(int, singer);
+    const demo::SampleSinger& sample = demo::sample_singers()[static_cast<std::size_t>(singer)];
+
+    query(sample);
+
+    QCOMPARE(hex(shown_text(card().text())), hex(expected_card(sample)));
+    QVERIFY(!avatar().pixmap().isNull());
+    QVERIFY2(QGuiApplication::overrideCursor() == nullptr, "the busy cursor stayed");
+}
+
+void MainWindowTest::firstPageEndsWithItsEndRow_data() {
+    QTest::addColumn<int>("songs");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("end_row");
+
+    QTest::newRow("more than a page") << 19 << kPageSize << QString::fromUtf8(kLoadMore);
+    QTest::newRow("exactly a page") << 8 << kPageSize << QString::fromUtf8(kLoadMore);
+    QTest::newRow("less than a page") << 3 << 3 << QString::fromUtf8(kNoSongs);
+    QTest::newRow("no songs") << 0 << 0 << QString::fromUtf8(kNoSongs);
+}
+
+void MainWindowTest::firstPageEndsWithItsEndRow() {
+    QFETCH(int, songs);
+    QFETCH(int, shown);
+    QFETCH(QString, end_row);
+    const demo::SampleSinger* singer = singer_with_songs(static_cast<std::size_t>(songs));
+    QVERIFY(singer != nullptr);
+
+    query(*singer);
+
+    QCOMPARE(shown_rows(song_list()),
+             expected_rows(*singer, static_cast<std::size_t>(shown), end_row.toUtf8().constData(),
+                           m_service->hosts()));
+}
+
+// Each step double-clicks the end row and gives the number of songs then
+// listed and the new end row. A later page of a single song is listed too.
+void MainWindowTest::doubleClickOnLoadMoreAppendsNextPage_data() {
+    QTest::addColumn<int>("songs");
+    QTest::addColumn<QList<int>>("shown");
+    QTest::addColumn<QStringList>("end_rows");
+
+    const QString more = QString::fromUtf8(kLoadMore);
+    const QString no_more = QString::fromUtf8(kNoMoreSongs);
+    QTest::newRow("pages of 8, 8, 3")
+        << 19 << QList<int>{16, 19, 19} << QStringList{more, more, no_more};
+    QTest::newRow("pages of 8, 1") << 9 << QList<int>{9, 9} << QStringList{more, no_more};
+    QTest::newRow("one full page") << 8 << QList<int>{8} << QStringList{no_more};
+}
+
+void MainWindowTest::doubleClickOnLoadMoreAppendsNextPage() {
+    QFETCH(int, songs);
+    QFETCH(QList<int>, shown);
+    QFETCH(QStringList, end_rows);
+    const demo::SampleSinger* singer = singer_with_songs(static_cast<std::size_t>(songs));
+    QVERIFY(singer != nullptr);
+    query(*singer);
+
+    QTableWidget& list = song_list();
+    for (qsizetype step = 0; step < shown.size(); ++step) {
+        double_click_at(list, row_point(list, list.rowCount() - 1));
+        QCOMPARE(shown_rows(list),
+                 expected_rows(*singer, static_cast<std::size_t>(shown[step]),
+                               end_rows[step].toUtf8().constData(), m_service->hosts()));
+    }
+}
+
+void MainWindowTest::doubleClickElsewhereChangesNothing_data() {
+    QTest::addColumn<int>("songs");
+    QTest::addColumn<int>("row"); // -1: the empty space below the rows
+
+    QTest::newRow("song row") << 19 << 2;
+    QTest::newRow("end row without more songs") << 3 << 3;
+    QTest::newRow("below the rows") << 3 << -1;
+}
+
+void MainWindowTest::doubleClickElsewhereChangesNothing() {
+    QFETCH(int, songs);
+    QFETCH(int, row);
+    const demo::SampleSinger* singer = singer_with_songs(static_cast<std::size_t>(songs));
+    QVERIFY(singer != nullptr);
+    query(*singer);
+    QTableWidget& list = song_list();
+    const Rows before = shown_rows(list);
+
+    double_click_at(list, row < 0 ? below_rows_point(list) : row_point(list, row));
+
+    QCOMPARE(shown_rows(list), before);
+}
+
+// The next page is asked for whichever singer the address box names now, and
+// numbered on under the rows already listed.
+void MainWindowTest::pagingFollowsTheAddressBox() {
+    const demo::SampleSinger* first = singer_with_songs(19);
+    const demo::SampleSinger* second = singer_with_songs(9);
+    QVERIFY(first != nullptr && second != nullptr);
+    query(*first);
+    auto* address_box = find_control<QLineEdit>(*m_window, "编辑框1");
+    address_box->clear();
+    QTest::keyClicks(address_box, homepage_address(second->uid));
+
+    QTableWidget& list = song_list();
+    double_click_at(list, row_point(list, list.rowCount() - 1));
+
+    Rows expected = expected_rows(*first, kPageSize, kLoadMore, m_service->hosts());
+    expected.removeLast();
+    expected.append({QStringLiteral("9"),
+                     QString::fromStdString(json_unescaped(second->songs[8].title)),
+                     QString::fromStdString("http://" + m_service->hosts().web_host +
+                                            "/play.html?s=" + second->songs[8].shareid)});
+    expected.append({QString(), QString::fromUtf8(kLoadMore), QString()});
+    QCOMPARE(shown_rows(list), expected);
+}
+
+void MainWindowTest::failedQueryShowsEmptyCard_data() {
+    QTest::addColumn<bool>("queried_before");
+    QTest::addColumn<bool>("service_stopped");
+    QTest::addColumn<QString>("uid");
+
+    const QString known = QString::fromStdString(demo::sample_singers().front().uid);
+    QTest::newRow("nothing listens on the port") << false << true << known;
+    QTest::newRow("service stopped after a query") << true << true << known;
+    QTest::newRow("singer unknown to the service") << true << false << QStringLiteral("nobody");
+}
+
+void MainWindowTest::failedQueryShowsEmptyCard() {
+    QFETCH(bool, queried_before);
+    QFETCH(bool, service_stopped);
+    QFETCH(QString, uid);
+    LoopbackService service;
+    QVERIFY(service.running());
+    MainWindow window(service.hosts());
+    window.show();
+    if (queried_before) {
+        query_homepage(window, homepage_address(demo::sample_singers().front().uid));
+        QVERIFY(!find_control<QLabel>(window, "图片框1")->pixmap().isNull());
+    }
+    if (service_stopped) {
+        service.stop();
+    }
+
+    query_homepage(window, homepage_address(uid.toStdString()));
+
+    QCOMPARE(find_control<QLabel>(window, "标签2")->text(), QString::fromUtf8(kEmptyCard));
+    QVERIFY(find_control<QLabel>(window, "图片框1")->pixmap().isNull());
+    QCOMPARE(shown_rows(*find_control<QTableWidget>(window, "超级列表框1")),
+             (Rows{{QString(), QString::fromUtf8(kNoSongs), QString()}}));
+}
+
+void MainWindowTest::queryRemovesOldRows() {
+    const demo::SampleSinger* many = singer_with_songs(19);
+    const demo::SampleSinger* few = singer_with_songs(3);
+    QVERIFY(many != nullptr && few != nullptr);
+    query(*many);
+    QTableWidget& list = song_list();
+    double_click_at(list, row_point(list, list.rowCount() - 1));
+
+    query(*few);
+
+    QCOMPARE(shown_rows(list), expected_rows(*few, 3, kNoSongs, m_service->hosts()));
+    QCOMPARE(hex(shown_text(card().text())), hex(expected_card(*few)));
+}
+
+// The uid is the rest of the address after its first "uid=", in any letter case.
+void MainWindowTest::uidIsTakenFromTheAddress_data() {
+    QTest::addColumn<QString>("before_uid");
+    QTest::addColumn<QString>("after_uid");
+
+    QTest::newRow("uid=") << QStringLiteral("http://127.0.0.1/personal?uid=") << QString();
+    QTest::newRow("UID=") << QStringLiteral("http://127.0.0.1/personal?UID=") << QString();
+    QTest::newRow("share_uid=") << QStringLiteral("http://127.0.0.1/play?s=x&share_uid=")
+                                << QString();
+    QTest::newRow("trailing parameters")
+        << QStringLiteral("http://127.0.0.1/personal?uid=") << QStringLiteral("&g_f=personal");
+}
+
+void MainWindowTest::uidIsTakenFromTheAddress() {
+    QFETCH(QString, before_uid);
+    QFETCH(QString, after_uid);
+    const demo::SampleSinger* singer = singer_with_songs(3);
+    QVERIFY(singer != nullptr);
+
+    query_homepage(*m_window, before_uid + QString::fromStdString(singer->uid) + after_uid);
+
+    QCOMPARE(hex(shown_text(card().text())), hex(expected_card(*singer)));
+    QCOMPARE(song_list().rowCount(), 4);
+}
+
+void MainWindowTest::enterInAddressBoxRunsQuery() {
+    const demo::SampleSinger* singer = singer_with_songs(8);
+    QVERIFY(singer != nullptr);
+    auto* address_box = find_control<QLineEdit>(*m_window, "编辑框1");
+
+    QTest::keyClicks(address_box, homepage_address(singer->uid));
+    QTest::keyClick(address_box, Qt::Key_Return);
+
+    QCOMPARE(hex(shown_text(card().text())), hex(expected_card(*singer)));
+    QCOMPARE(song_list().rowCount(), kPageSize + 1);
+}
+
+// Clicks anywhere in the item area count, keyboard moves do not; the end row
+// and the space below the rows hold no link.
+void MainWindowTest::clickCopiesTheRowsLinkIntoHiddenBox() {
+    const demo::SampleSinger* singer = singer_with_songs(3);
+    QVERIFY(singer != nullptr);
+    query(*singer);
+    QTableWidget& list = song_list();
+    const auto* link_box = find_control<QLineEdit>(*m_window, "编辑框2");
+    const Rows rows = shown_rows(list);
+
+    click_at(list, row_point(list, 1));
+    QCOMPARE(link_box->text(), rows[1][2]);
+
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(list.currentRow(), 2);
+    QCOMPARE(link_box->text(), rows[1][2]);
+
+    click_at(list, row_point(list, 3));
+    QCOMPARE(link_box->text(), QString());
+
+    click_at(list, row_point(list, 0));
+    QCOMPARE(link_box->text(), rows[0][2]);
+    click_at(list, below_rows_point(list));
+    QCOMPARE(link_box->text(), QString());
+    QVERIFY(list.selectedItems().isEmpty());
+}
+
+void MainWindowTest::pictureBoxShowsOnlyWebPicturesOfSaneSize_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("shown");
+
+    const QByteArray png = noisy_png();
+    QTest::newRow("PNG") << png << true;
+    QTest::newRow("JPEG") << sample_picture("jpeg") << true;
+    QTest::newRow("GIF") << kOnePixelGif << true;
+    QTest::newRow("WebP") << sample_picture("webp") << true;
+    QTest::newRow("widest allowed") << sample_picture("png", {kMaxPictureSide, 1}) << true;
+    QTest::newRow("one pixel too wide") << sample_picture("png", {kMaxPictureSide + 1, 1}) << false;
+    QTest::newRow("header claims huge size") << png_claiming_size(100000, 100000) << false;
+    QTest::newRow("truncated PNG") << png.left(png.size() / 2) << false;
+    QTest::newRow("BMP, not served on the web") << sample_picture("bmp") << false;
+    QTest::newRow("not a picture") << QByteArray("<html>not found</html>") << false;
+    QTest::newRow("no bytes") << QByteArray() << false;
+}
+
+// Whatever is refused also takes away the picture shown before.
+void MainWindowTest::pictureBoxShowsOnlyWebPicturesOfSaneSize() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, shown);
+    QLabel box;
+    show_picture(&box, bytes_of(sample_picture("png")));
+    QVERIFY(!box.pixmap().isNull());
+
+    show_picture(&box, bytes_of(bytes));
+
+    QCOMPARE(!box.pixmap().isNull(), shown);
+}
+
+void MainWindowTest::closingTheWindowEndsTheProgram() {
+    QSignalSpy closed(m_window.get(), &MainWindow::closed);
+    m_window->close();
+    QCOMPARE(closed.count(), 1);
+}
 
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -1,0 +1,90 @@
+#include "tests/app/app_test_support.h"
+
+#include "app/display_text.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <nlohmann/json.hpp>
+
+namespace velluno::test {
+
+namespace {
+constexpr int kDialogCheckMillis = 20;
+constexpr auto kHomepagePrefix = "http://127.0.0.1/personal?uid=";
+} // namespace
+
+LoopbackService::LoopbackService() : m_running(m_service.start(0) > 0) {}
+
+ServiceHosts LoopbackService::hosts() const {
+    return ServiceHosts{m_service.host(), m_service.host()};
+}
+
+void LoopbackService::stop() {
+    m_service.stop();
+    m_running = false;
+}
+
+ModalDialogCloser::ModalDialogCloser() {
+    connect(&m_timer, &QTimer::timeout, this, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->close();
+        }
+    });
+    m_timer.start(kDialogCheckMillis);
+}
+
+const demo::SampleSinger* singer_with_songs(std::size_t count) {
+    for (const demo::SampleSinger& singer : demo::sample_singers()) {
+        if (singer.songs.size() == count) {
+            return &singer;
+        }
+    }
+    return nullptr;
+}
+
+QString homepage_address(const std::string& uid) {
+    return QString::fromUtf8(kHomepagePrefix) + QString::fromStdString(uid);
+}
+
+void query_homepage(QWidget& main_window, const QString& address) {
+    auto* address_box = find_control<QLineEdit>(main_window, "编辑框1");
+    address_box->clear();
+    QTest::keyClicks(address_box, address);
+    QTest::mouseClick(find_control<QPushButton>(main_window, "按钮1"), Qt::LeftButton);
+}
+
+QPoint row_point(QAbstractItemView& list, int row) {
+    const QModelIndex cell = list.model()->index(row, 1);
+    list.scrollTo(cell);
+    return list.visualRect(cell).center();
+}
+
+QPoint below_rows_point(QAbstractItemView& list) {
+    const int rows = list.model()->rowCount();
+    const int bottom = rows == 0 ? 0 : list.visualRect(list.model()->index(rows - 1, 0)).bottom();
+    return {10, bottom + 10};
+}
+
+void click_at(QAbstractItemView& list, QPoint point) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, point);
+}
+
+void double_click_at(QAbstractItemView& list, QPoint point) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, point);
+}
+
+Text shown_text(const QString& text) {
+    return text_from_display(text);
+}
+
+std::string json_unescaped(const std::string& json_text) {
+    return nlohmann::json::parse("\"" + json_text + "\"").get<std::string>();
+}
+
+} // namespace velluno::test

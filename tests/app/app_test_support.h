@@ -1,0 +1,72 @@
+#pragma once
+
+// Shared by the widget tests: the stand-in service on loopback, and driving the
+// windows as a user would, finding controls by their object names.
+
+#include "net/service_hosts.h"
+#include "text/text_types.h"
+#include "tools/demo-service/demo_service.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstddef>
+
+class QAbstractItemView;
+
+namespace velluno::test {
+
+// The stand-in service on a free loopback port; both hosts of the program point at it.
+class LoopbackService final {
+public:
+    LoopbackService();
+    bool running() const { return m_running; }
+    ServiceHosts hosts() const;
+    void stop();
+
+private:
+    demo::DemoService m_service;
+    bool m_running;
+};
+
+// Closes every modal dialog that opens while it lives (the info window's
+// notice), so that a click in the song list never waits for a user.
+class ModalDialogCloser final : public QObject {
+public:
+    ModalDialogCloser();
+
+private:
+    QTimer m_timer;
+};
+
+// The first sample singer with exactly `count` songs; nullptr when there is none.
+const demo::SampleSinger* singer_with_songs(std::size_t count);
+
+// A homepage address as a user would paste it, for `uid`.
+QString homepage_address(const std::string& uid);
+
+// A control of `window` by its object name; nullptr when it is missing.
+template <typename Control> Control* find_control(const QWidget& window, const char* name) {
+    return window.findChild<Control*>(QString::fromUtf8(name));
+}
+
+// Types the address into the main window's 编辑框1 (replacing its text) and clicks 按钮1.
+void query_homepage(QWidget& main_window, const QString& address);
+
+// Mouse actions in a list's item area. Rows are scrolled into view first; a
+// double-click is press, release, double-click, release, as a mouse sends it.
+QPoint row_point(QAbstractItemView& list, int row);
+QPoint below_rows_point(QAbstractItemView& list);
+void click_at(QAbstractItemView& list, QPoint point);
+void double_click_at(QAbstractItemView& list, QPoint point);
+
+// What a control shows, as local text, for byte-exact comparisons.
+Text shown_text(const QString& text);
+
+// A JSON string's content as the program reads it (escapes resolved).
+std::string json_unescaped(const std::string& json_text);
+
+} // namespace velluno::test
