@@ -1,12 +1,18 @@
 #pragma once
 
 #include "net/service_hosts.h"
+#include "text/text_types.h"
 
 #include <QObject>
+#include <QPointer>
 
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace velluno {
+
+class InfoWindow;
 
 // What follows from opening a song in the main window's list: the info window
 // with the song's details, comments and playback, and the play-count poll that
@@ -17,6 +23,10 @@ class SongFeatures final : public QObject {
 public:
     // Finds the main window's controls by their object names; they must exist.
     SongFeatures(const ServiceHosts& hosts, QWidget* main_window);
+    ~SongFeatures() override;
+
+    SongFeatures(const SongFeatures&) = delete;
+    SongFeatures& operator=(const SongFeatures&) = delete;
 
     // A left click in the song list, once the clicked row's link stands in 编辑框2.
     void open_song();
@@ -24,8 +34,19 @@ public:
     void follow_main_window();
 
 private:
+    void open_info_window();
+    void create_info_window();
+    void place_info_window();
+    void load_song();
+
     ServiceHosts m_hosts;
     QWidget* m_main_window;
+    QLineEdit* m_song_link;
+    QPushButton* m_poll_button;
+    QPointer<InfoWindow> m_info_window;
+    // The song last loaded; both outlive the info window.
+    Text m_shareid;
+    Text m_song_json;
 };
 
 } // namespace velluno
