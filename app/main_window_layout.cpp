@@ -2,8 +2,8 @@
 
 #include "app/profile_card_label.h"
 #include "app/song_list_view.h"
+#include "app/window_controls.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,15 +15,9 @@ namespace velluno {
 
 namespace {
 
-// The window was drawn as 449 × 446 pixels outside, frame included: a 2-pixel
-// border left, right and below and a 26-pixel caption bar leave this client
-// area, which holds every visible control (the song list reaches 444 × 416).
-constexpr QSize kClientSize{445, 418};
-constexpr QPoint kOuterPlace{50, 50};
-// The places below were laid out for a 12-pixel font.
-constexpr int kFontPixels = 12;
-// Rows a little taller than their text, as in a report list view.
-constexpr int kRowPadding = 6;
+// The window was drawn as 449 × 446 pixels outside, frame included; its client
+// area holds every visible control (the song list reaches 444 × 416).
+constexpr QSize kOuterSize{449, 446};
 
 constexpr auto kAddressCaption = "主页:";
 constexpr auto kQueryCaption = "查询";
@@ -34,31 +28,10 @@ constexpr auto kStopPollCaption = "停止";
 constexpr auto kPlayCountCaption = "访问量：";
 constexpr auto kPollHint = "温馨提示：刷播放量有IP限制，如果访问量一直没有变化请休息一个小时后再刷";
 
-struct Column {
-    const char* header;
-    int width;
-};
-constexpr std::array kSongColumns{Column{"序号", 50}, Column{"标题", 150}, Column{"链接", 200}};
-
-template <typename Control> Control* add_control(QWidget* window, const char* name, QRect place) {
-    auto* control = new Control(window);
-    control->setObjectName(QString::fromUtf8(name));
-    control->setGeometry(place);
-    return control;
-}
-
-QLabel* add_label(QWidget* window, const char* name, QRect place, const char* text) {
-    auto* label = add_control<QLabel>(window, name, place);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromUtf8(text));
-    return label;
-}
-
-QPushButton* add_button(QWidget* window, const char* name, QRect place, const char* caption) {
-    auto* button = add_control<QPushButton>(window, name, place);
-    button->setText(QString::fromUtf8(caption));
-    return button;
-}
+constexpr std::array kSongColumns{ListColumn{"序号", 50}, ListColumn{"标题", 150},
+                                  ListColumn{"链接", 200}};
+constexpr ReportListLook kSongListLook{
+    .columns = kSongColumns, .selection = QAbstractItemView::SelectRows, .grid = true};
 
 QLabel* add_profile_card(QWidget* window) {
     auto* card = add_control<ProfileCardLabel>(window, "标签2", {291, 8, 144, 160});
@@ -68,22 +41,7 @@ QLabel* add_profile_card(QWidget* window) {
 
 SongListView* add_song_list(QWidget* window) {
     auto* list = add_control<SongListView>(window, "超级列表框1", {4, 192, 440, 224});
-    list->setColumnCount(static_cast<int>(kSongColumns.size()));
-    for (int column = 0; column < list->columnCount(); ++column) {
-        const Column& song_column = kSongColumns[static_cast<std::size_t>(column)];
-        list->setHorizontalHeaderItem(column,
-                                      new QTableWidgetItem(QString::fromUtf8(song_column.header)));
-        list->setColumnWidth(column, song_column.width);
-    }
-    list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    list->horizontalHeader()->setStretchLastSection(false);
-    list->verticalHeader()->hide();
-    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + kRowPadding);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setShowGrid(true);
-    list->setWordWrap(false);
+    set_up_report_list(*list, kSongListLook);
     return list;
 }
 
@@ -96,18 +54,10 @@ void add_poll_controls(QWidget* window) {
     timer->setObjectName(QString::fromUtf8("时钟1"));
 }
 
-void size_window(QWidget* window) {
-    QFont font = window->font();
-    font.setPixelSize(kFontPixels);
-    window->setFont(font);
-    window->setFixedSize(kClientSize);
-    window->move(kOuterPlace);
-}
-
 } // namespace
 
 MainWindowControls build_main_window_controls(QWidget* window) {
-    size_window(window);
+    size_window(window, kOuterSize);
     MainWindowControls controls;
     add_label(window, "标签1", {8, 8, 44, 28}, kAddressCaption);
     controls.address_box = add_control<QLineEdit>(window, "编辑框1", {52, 12, 220, 20});

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <nlohmann/json.hpp>
@@ -50,6 +51,29 @@ QString homepage_address(const std::string& uid) {
     return QString::fromUtf8(kHomepagePrefix) + QString::fromStdString(uid);
 }
 
+void add_control_columns() {
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("text");
+}
+
+void control_row(const char* name, const char* kind, QRect place, const char* text) {
+    QTest::newRow(name) << QByteArray(kind) << place << QString::fromUtf8(text);
+}
+
+void compare_control(const QWidget& window) {
+    QFETCH(QByteArray, kind);
+    QFETCH(QRect, place);
+    QFETCH(QString, text);
+
+    const auto* control = find_control<QWidget>(window, QTest::currentDataTag());
+    QVERIFY2(control != nullptr, "no control of this name");
+    QVERIFY(control->inherits(kind.constData()));
+    QCOMPARE(control->parentWidget(), &window);
+    QCOMPARE(control->geometry(), place);
+    QCOMPARE(control->property("text").toString(), text);
+}
+
 void query_homepage(QWidget& main_window, const QString& address) {
     auto* address_box = find_control<QLineEdit>(main_window, "编辑框1");
     address_box->clear();
@@ -77,6 +101,23 @@ void double_click_at(QAbstractItemView& list, QPoint point) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, point);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, point);
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, point);
+}
+
+Rows shown_rows(const QTableWidget& list) {
+    Rows rows;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list.columnCount(); ++column) {
+            const QTableWidgetItem* cell = list.item(row, column);
+            cells.append(cell == nullptr ? QString() : cell->text());
+        }
+        rows.append(cells);
+    }
+    return rows;
+}
+
+QByteArray hex(const Text& text) {
+    return QByteArray::fromStdString(text).toHex(' ');
 }
 
 Text shown_text(const QString& text) {

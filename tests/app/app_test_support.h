@@ -7,15 +7,20 @@
 #include "text/text_types.h"
 #include "tools/demo-service/demo_service.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstddef>
 
 class QAbstractItemView;
+class QTableWidget;
 
 namespace velluno::test {
 
@@ -53,6 +58,14 @@ template <typename Control> Control* find_control(const QWidget& window, const c
     return window.findChild<Control*>(QString::fromUtf8(name));
 }
 
+// A table of a window's controls for a Qt `_data` function: each row is
+// tagged with a control's object name and gives its class, its place in the
+// client area and its text.
+void add_control_columns();
+void control_row(const char* name, const char* kind, QRect place, const char* text);
+// Checks the control of `window` that the current row names against the row.
+void compare_control(const QWidget& window);
+
 // Types the address into the main window's 编辑框1 (replacing its text) and clicks 按钮1.
 void query_homepage(QWidget& main_window, const QString& address);
 
@@ -62,6 +75,13 @@ QPoint row_point(QAbstractItemView& list, int row);
 QPoint below_rows_point(QAbstractItemView& list);
 void click_at(QAbstractItemView& list, QPoint point);
 void double_click_at(QAbstractItemView& list, QPoint point);
+
+// The texts of a list's cells, row by row; an empty cell reads as empty text.
+using Rows = QList<QStringList>;
+Rows shown_rows(const QTableWidget& list);
+
+// Local text as hex bytes, so that a failed comparison shows where it differs.
+QByteArray hex(const Text& text);
 
 // What a control shows, as local text, for byte-exact comparisons.
 Text shown_text(const QString& text);

@@ -43,8 +43,6 @@ constexpr int kSongsOnFirstPage = 8;
 constexpr std::size_t kManySongs = 19;
 constexpr std::size_t kFewSongs = 3;
 
-using Rows = QList<QStringList>;
-
 // What the info window shows of an answer's raw text: the emoticon tags and
 // escaped line breaks are gone, every other JSON escape stays as written.
 QString shown(const std::string& raw) {
@@ -69,23 +67,6 @@ Rows expected_comment_rows(const demo::SampleSong& song) {
         rows.append({shown(comment.nick), shown(comment.content)});
     }
     return rows;
-}
-
-Rows shown_rows(const QTableWidget& list) {
-    Rows rows;
-    for (int row = 0; row < list.rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < list.columnCount(); ++column) {
-            const QTableWidgetItem* cell = list.item(row, column);
-            cells.append(cell == nullptr ? QString() : cell->text());
-        }
-        rows.append(cells);
-    }
-    return rows;
-}
-
-QByteArray hex(const Text& text) {
-    return QByteArray::fromStdString(text).toHex(' ');
 }
 
 // A song-detail answer that holds nothing but a play address.
@@ -243,6 +224,7 @@ private:
     void click_row(int row);
     void open_row(int row);
     const demo::SampleSong& listed_song(std::size_t songs, int row) const;
+    QUrl recording_address(int row) const;
     QTableWidget& song_list() const;
     QPushButton& main_button(const char* name) const;
     QLabel& play_count() const;
@@ -360,33 +342,22 @@ void InfoWindowTest::playbackHandsOnOnlyWebAddresses() {
 }
 
 void InfoWindowTest::controlsStandAtTheirPlaces_data() {
-    QTest::addColumn<QByteArray>("kind");
-    QTest::addColumn<QRect>("place");
-    QTest::addColumn<QString>("text");
-
-    const auto row = [](const char* name, const char* kind, QRect place, const char* text) {
-        QTest::newRow(name) << QByteArray(kind) << place << QString::fromUtf8(text);
-    };
-    row("标签1", "QLabel", {3, 12, 120, 40}, "歌名：");
-    row("标签2", "QLabel", {3, 53, 120, 152}, "介绍：");
-    row("图片框1", "QLabel", {129, 5, 200, 200}, "");
-    row("超级列表框1", "QTableWidget", {7, 220, 331, 136}, "");
-    row("按钮1", "QPushButton", {26, 364, 136, 48}, "下载播放");
-    row("按钮2", "QPushButton", {186, 364, 136, 48}, "浏览器播放\r\n（WebKit引擎浏览器）");
+    add_control_columns();
+    control_row("标签1", "QLabel", {3, 12, 120, 40}, "歌名：");
+    control_row("标签2", "QLabel", {3, 53, 120, 152}, "介绍：");
+    control_row("图片框1", "QLabel", {129, 5, 200, 200}, "");
+    control_row("超级列表框1", "QTableWidget", {7, 220, 331, 136}, "");
+    control_row("按钮1", "QPushButton", {26, 364, 136, 48}, "下载播放");
+    control_row("按钮2", "QPushButton", {186, 364, 136, 48}, "浏览器播放\r\n（WebKit引擎浏览器）");
 }
 
 void InfoWindowTest::controlsStandAtTheirPlaces() {
-    QFETCH(QByteArray, kind);
-    QFETCH(QRect, place);
-    QFETCH(QString, text);
     InfoWindow window;
 
-    const auto* control = find_control<QWidget>(window, QTest::currentDataTag());
-    QVERIFY2(control != nullptr, "no control of this name");
-    QVERIFY(control->inherits(kind.constData()));
-    QCOMPARE(control->parentWidget(), &window);
-    QCOMPARE(control->geometry(), place);
-    QCOMPARE(control->property("text").toString(), text);
+    compare_control(window);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
     QCOMPARE(window.windowTitle(), QStringLiteral("信息窗口"));
     QVERIFY2(window.findChild<QMediaPlayer*>() == nullptr, "the player is made at its first use");
 
@@ -435,6 +406,12 @@ void InfoWindowTest::open_row(int row) {
 
 const demo::SampleSong& InfoWindowTest::listed_song(std::size_t songs, int row) const {
     return singer_with_songs(songs)->songs[static_cast<std::size_t>(row)];
+}
+
+// Where the stand-in service keeps the recording of the song listed in `row`.
+QUrl InfoWindowTest::recording_address(int row) const {
+    return QUrl(QString::fromStdString("http://" + m_service->hosts().cgi_host + "/recordings/" +
+                                       listed_song(kManySongs, row).shareid + ".wav"));
 }
 
 QTableWidget& InfoWindowTest::song_list() const {
@@ -606,11 +583,6 @@ void InfoWindowTest::closingKeepsTheSongAndReopeningShowsNoticeAgain() {
 void InfoWindowTest::playButtonStartsTheHiddenPlayer() {
     query(kManySongs);
     open_row(0);
-    const auto recording = [this](int row) {
-        return QUrl(QString::fromStdString("http://" + m_service->hosts().cgi_host +
-                                           "/recordings/" + listed_song(kManySongs, row).shareid +
-                                           ".wav"));
-    };
     auto& play = *find_control<QPushButton>(*open_info_window(), "按钮1");
 
     QTest::mouseClick(&play, Qt::LeftButton);
@@ -620,13 +592,13 @@ void InfoWindowTest::playButtonStartsTheHiddenPlayer() {
     QCOMPARE(players.size(), 1);
     const QPointer<QMediaPlayer> player = players.front();
     QCOMPARE(player->objectName(), QStringLiteral("超文本浏览框1"));
-    QCOMPARE(player->source(), recording(0));
+    QCOMPARE(player->source(), recording_address(0));
     QTRY_VERIFY_WITH_TIMEOUT(has_dealt_with_source(*player), kPollWaitMs);
 
     open_row(2);
-    QCOMPARE(player->source(), recording(0));
+    QCOMPARE(player->source(), recording_address(0));
     QTest::mouseClick(&play, Qt::LeftButton);
-    QCOMPARE(player->source(), recording(2));
+    QCOMPARE(player->source(), recording_address(2));
 
     open_info_window()->close();
     QTRY_VERIFY2(player.isNull(), "the player outlived its window");
@@ -639,10 +611,7 @@ void InfoWindowTest::browserButtonHandsAddressToDefaultProgram() {
 
     QTest::mouseClick(find_control<QPushButton>(*open_info_window(), "按钮2"), Qt::LeftButton);
 
-    const QUrl recording(QString::fromStdString("http://" + m_service->hosts().cgi_host +
-                                                "/recordings/" +
-                                                listed_song(kManySongs, 3).shareid + ".wav"));
-    QCOMPARE(catcher.caught(), QList<QUrl>{recording});
+    QCOMPARE(catcher.caught(), QList<QUrl>{recording_address(3)});
 }
 
 void InfoWindowTest::pollButtonsFollowStartAndStop() {

@@ -30,8 +30,6 @@ constexpr auto kEmptyCard =
     "UID:\r\n\r\n昵称:\r\n\r\n年龄:\r\n\r\n等级:\r\n\r\n等级名:\r\n\r\n粉丝:\r\n\r\n关注:";
 constexpr int kPageSize = 8;
 
-using Rows = QList<QStringList>;
-
 // The card a query for `singer` shows, in the local code page.
 Text expected_card(const demo::SampleSinger& singer) {
     const std::string utf8 = "UID:" + singer.uid + "\r\n\r\n昵称:" + singer.nickname +
@@ -43,34 +41,24 @@ Text expected_card(const demo::SampleSinger& singer) {
     return utf8_to_local(utf8);
 }
 
-QByteArray hex(const Text& text) {
-    return QByteArray::fromStdString(text).toHex(' ');
+// A song's row as the list shows it, numbered from 1.
+QStringList song_row(std::size_t number, const demo::SampleSong& song, const ServiceHosts& hosts) {
+    return {QString::number(number), QString::fromStdString(json_unescaped(song.title)),
+            QString::fromStdString("http://" + hosts.web_host + "/play.html?s=" + song.shareid)};
+}
+
+QStringList end_row(const char* text) {
+    return {QString(), QString::fromUtf8(text), QString()};
 }
 
 // The first `shown` songs of the singer as rows, then the end row.
-Rows expected_rows(const demo::SampleSinger& singer, std::size_t shown, const char* end_row,
+Rows expected_rows(const demo::SampleSinger& singer, std::size_t shown, const char* end_text,
                    const ServiceHosts& hosts) {
     Rows rows;
     for (std::size_t i = 0; i < shown; ++i) {
-        const demo::SampleSong& song = singer.songs[i];
-        rows.append(
-            {QString::number(i + 1), QString::fromStdString(json_unescaped(song.title)),
-             QString::fromStdString("http://" + hosts.web_host + "/play.html?s=" + song.shareid)});
+        rows.append(song_row(i + 1, singer.songs[i], hosts));
     }
-    rows.append({QString(), QString::fromUtf8(end_row), QString()});
-    return rows;
-}
-
-Rows shown_rows(const QTableWidget& list) {
-    Rows rows;
-    for (int row = 0; row < list.rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < list.columnCount(); ++column) {
-            const QTableWidgetItem* cell = list.item(row, column);
-            cells.append(cell == nullptr ? QString() : cell->text());
-        }
-        rows.append(cells);
-    }
+    rows.append(end_row(end_text));
     return rows;
 }
 
@@ -198,40 +186,26 @@ QLabel& MainWindowTest::avatar() const {
 }
 
 void MainWindowTest::controlsStandAtTheirPlaces_data() {
-    QTest::addColumn<QByteArray>("kind");
-    QTest::addColumn<QRect>("place");
-    QTest::addColumn<QString>("text");
-
-    const auto row = [](const char* name, const char* kind, QRect place, const char* text) {
-        QTest::newRow(name) << QByteArray(kind) << place << QString::fromUtf8(text);
-    };
-    row("标签1", "QLabel", {8, 8, 44, 28}, "主页:");
-    row("编辑框1", "QLineEdit", {52, 12, 220, 20}, "");
-    row("按钮1", "QPushButton", {8, 44, 144, 36}, "查询");
-    row("图片框1", "QLabel", {160, 48, 120, 120}, "");
-    row("标签2", "QLabel", {291, 8, 144, 160},
+    add_control_columns();
+    control_row("标签1", "QLabel", {8, 8, 44, 28}, "主页:");
+    control_row("编辑框1", "QLineEdit", {52, 12, 220, 20}, "");
+    control_row("按钮1", "QPushButton", {8, 44, 144, 36}, "查询");
+    control_row("图片框1", "QLabel", {160, 48, 120, 120}, "");
+    control_row(
+        "标签2", "QLabel", {291, 8, 144, 160},
         "UID:\r\n\r\n昵称:\r\n\r\n等级:\r\n\r\n等级名:\r\n\r\n年龄:\r\n\r\n粉丝:\r\n\r\n关注:"
         "\r\n\r\n");
-    row("按钮2", "QPushButton", {8, 96, 65, 36}, "刷播放量");
-    row("按钮3", "QPushButton", {87, 96, 65, 36}, "停止");
-    row("标签3", "QLabel", {24, 144, 112, 24}, "访问量：");
-    row("标签4", "QLabel", {11, 168, 432, 24},
-        "温馨提示：刷播放量有IP限制，如果访问量一直没有变化请休息一个小时后再刷");
-    row("超级列表框1", "QTableWidget", {4, 192, 440, 224}, "");
-    row("编辑框2", "QLineEdit", {752, 408, 80, 20}, "");
+    control_row("按钮2", "QPushButton", {8, 96, 65, 36}, "刷播放量");
+    control_row("按钮3", "QPushButton", {87, 96, 65, 36}, "停止");
+    control_row("标签3", "QLabel", {24, 144, 112, 24}, "访问量：");
+    control_row("标签4", "QLabel", {11, 168, 432, 24},
+                "温馨提示：刷播放量有IP限制，如果访问量一直没有变化请休息一个小时后再刷");
+    control_row("超级列表框1", "QTableWidget", {4, 192, 440, 224}, "");
+    control_row("编辑框2", "QLineEdit", {752, 408, 80, 20}, "");
 }
 
 void MainWindowTest::controlsStandAtTheirPlaces() {
-    QFETCH(QByteArray, kind);
-    QFETCH(QRect, place);
-    QFETCH(QString, text);
-
-    const auto* control = find_control<QWidget>(*m_window, QTest::currentDataTag());
-    QVERIFY2(control != nullptr, "no control of this name");
-    QVERIFY(control->inherits(kind.constData()));
-    QCOMPARE(control->parentWidget(), m_window.get());
-    QCOMPARE(control->geometry(), place);
-    QCOMPARE(control->property("text").toString(), text);
+    compare_control(*m_window);
 }
 
 void MainWindowTest::startsWithoutSongsAndWithPollingOff() {
@@ -374,11 +348,8 @@ void MainWindowTest::pagingFollowsTheAddressBox() {
 
     Rows expected = expected_rows(*first, kPageSize, kLoadMore, m_service->hosts());
     expected.removeLast();
-    expected.append({QStringLiteral("9"),
-                     QString::fromStdString(json_unescaped(second->songs[8].title)),
-                     QString::fromStdString("http://" + m_service->hosts().web_host +
-                                            "/play.html?s=" + second->songs[8].shareid)});
-    expected.append({QString(), QString::fromUtf8(kLoadMore), QString()});
+    expected.append(song_row(9, second->songs[8], m_service->hosts()));
+    expected.append(end_row(kLoadMore));
     QCOMPARE(shown_rows(list), expected);
 }
 
@@ -414,7 +385,7 @@ void MainWindowTest::failedQueryShowsEmptyCard() {
     QCOMPARE(find_control<QLabel>(window, "标签2")->text(), QString::fromUtf8(kEmptyCard));
     QVERIFY(find_control<QLabel>(window, "图片框1")->pixmap().isNull());
     QCOMPARE(shown_rows(*find_control<QTableWidget>(window, "超级列表框1")),
-             (Rows{{QString(), QString::fromUtf8(kNoSongs), QString()}}));
+             Rows{end_row(kNoSongs)});
 }
 
 void MainWindowTest::queryRemovesOldRows() {
