@@ -1,5 +1,6 @@
 #include "app/info_window.h"
 
+#include "app/control_names.h"
 #include "app/window_controls.h"
 
 #include <QAudioDevice>
@@ -24,7 +25,6 @@ constexpr auto kNameCaption = "歌名：";
 constexpr auto kIntroductionCaption = "介绍：";
 constexpr auto kPlayCaption = "下载播放";
 constexpr auto kBrowserCaption = "浏览器播放\r\n（WebKit引擎浏览器）";
-constexpr auto kPlayerName = "超文本浏览框1";
 
 constexpr std::array kCommentColumns{ListColumn{"评论人", 100}, ListColumn{"内容", 220}};
 constexpr ReportListLook kCommentListLook{
@@ -39,13 +39,14 @@ QLabel* add_wrapped_label(QWidget* window, const char* name, QRect place, const 
 }
 
 QLabel* add_cover_box(QWidget* window) {
-    auto* box = add_control<QLabel>(window, "图片框1", {129, 5, 200, 200});
+    auto* box = add_control<QLabel>(window, info_window_controls::kCover, {129, 5, 200, 200});
     box->setScaledContents(true);
     return box;
 }
 
 QTableWidget* add_comment_list(QWidget* window) {
-    auto* list = add_control<QTableWidget>(window, "超级列表框1", {7, 220, 331, 136});
+    auto* list =
+        add_control<QTableWidget>(window, info_window_controls::kComments, {7, 220, 331, 136});
     set_up_report_list(*list, kCommentListLook);
     return list;
 }
@@ -58,19 +59,22 @@ InfoWindow::InfoWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
     // Only the main window decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
-    m_name_label = add_wrapped_label(this, "标签1", {3, 12, 120, 40}, kNameCaption);
-    m_introduction_label =
-        add_wrapped_label(this, "标签2", {3, 53, 120, 152}, kIntroductionCaption);
+    m_name_label =
+        add_wrapped_label(this, info_window_controls::kSongName, {3, 12, 120, 40}, kNameCaption);
+    m_introduction_label = add_wrapped_label(this, info_window_controls::kIntroduction,
+                                             {3, 53, 120, 152}, kIntroductionCaption);
     m_cover_box = add_cover_box(this);
     m_comment_list = add_comment_list(this);
-    m_play_button = add_button(this, "按钮1", {26, 364, 136, 48}, kPlayCaption);
-    m_browser_button = add_button(this, "按钮2", {186, 364, 136, 48}, kBrowserCaption);
+    m_play_button =
+        add_button(this, info_window_controls::kPlayButton, {26, 364, 136, 48}, kPlayCaption);
+    m_browser_button = add_button(this, info_window_controls::kBrowserButton, {186, 364, 136, 48},
+                                  kBrowserCaption);
 }
 
 QMediaPlayer* InfoWindow::player() {
     if (m_player == nullptr) {
         m_player = new QMediaPlayer(this);
-        m_player->setObjectName(QString::fromUtf8(kPlayerName));
+        m_player->setObjectName(QString::fromUtf8(info_window_controls::kPlayer));
     }
     // Some media backends crash writing sound to a machine that has no audio
     // device; the player goes silent there, and gets its output once one appears.

@@ -1,5 +1,6 @@
 #include "app/main_window_layout.h"
 
+#include "app/control_names.h"
 #include "app/profile_card_label.h"
 #include "app/song_list_view.h"
 #include "app/window_controls.h"
@@ -34,24 +35,28 @@ constexpr ReportListLook kSongListLook{
     .columns = kSongColumns, .selection = QAbstractItemView::SelectRows, .grid = true};
 
 QLabel* add_profile_card(QWidget* window) {
-    auto* card = add_control<ProfileCardLabel>(window, "标签2", {291, 8, 144, 160});
+    auto* card = add_control<ProfileCardLabel>(window, main_window_controls::kProfileCard,
+                                               {291, 8, 144, 160});
     card->setText(QString::fromUtf8(kInitialCard));
     return card;
 }
 
 SongListView* add_song_list(QWidget* window) {
-    auto* list = add_control<SongListView>(window, "超级列表框1", {4, 192, 440, 224});
+    auto* list =
+        add_control<SongListView>(window, main_window_controls::kSongList, {4, 192, 440, 224});
     set_up_report_list(*list, kSongListLook);
     return list;
 }
 
 void add_poll_controls(QWidget* window) {
-    add_button(window, "按钮2", {8, 96, 65, 36}, kStartPollCaption)->setEnabled(false);
-    add_button(window, "按钮3", {87, 96, 65, 36}, kStopPollCaption)->setEnabled(false);
-    add_label(window, "标签3", {24, 144, 112, 24}, kPlayCountCaption);
-    add_label(window, "标签4", {11, 168, 432, 24}, kPollHint);
+    add_button(window, main_window_controls::kPollStartButton, {8, 96, 65, 36}, kStartPollCaption)
+        ->setEnabled(false);
+    add_button(window, main_window_controls::kPollStopButton, {87, 96, 65, 36}, kStopPollCaption)
+        ->setEnabled(false);
+    add_label(window, main_window_controls::kPlayCount, {24, 144, 112, 24}, kPlayCountCaption);
+    add_label(window, main_window_controls::kPollHint, {11, 168, 432, 24}, kPollHint);
     auto* timer = new QTimer(window);
-    timer->setObjectName(QString::fromUtf8("时钟1"));
+    timer->setObjectName(QString::fromUtf8(main_window_controls::kPollTimer));
 }
 
 } // namespace
@@ -59,14 +64,18 @@ void add_poll_controls(QWidget* window) {
 MainWindowControls build_main_window_controls(QWidget* window) {
     size_window(window, kOuterSize);
     MainWindowControls controls;
-    add_label(window, "标签1", {8, 8, 44, 28}, kAddressCaption);
-    controls.address_box = add_control<QLineEdit>(window, "编辑框1", {52, 12, 220, 20});
-    controls.query_button = add_button(window, "按钮1", {8, 44, 144, 36}, kQueryCaption);
-    controls.avatar = add_control<QLabel>(window, "图片框1", {160, 48, 120, 120});
+    add_label(window, main_window_controls::kAddressCaption, {8, 8, 44, 28}, kAddressCaption);
+    controls.address_box =
+        add_control<QLineEdit>(window, main_window_controls::kAddressBox, {52, 12, 220, 20});
+    controls.query_button =
+        add_button(window, main_window_controls::kQueryButton, {8, 44, 144, 36}, kQueryCaption);
+    controls.avatar =
+        add_control<QLabel>(window, main_window_controls::kAvatar, {160, 48, 120, 120});
     controls.profile_card = add_profile_card(window);
     add_poll_controls(window);
     controls.song_list = add_song_list(window);
-    controls.song_link_box = add_control<QLineEdit>(window, "编辑框2", {752, 408, 80, 20});
+    controls.song_link_box =
+        add_control<QLineEdit>(window, main_window_controls::kSongLink, {752, 408, 80, 20});
     return controls;
 }
 

@@ -1,6 +1,7 @@
 // Renders the program's windows after a sample session against the stand-in
 // service, one PNG file per picture, into the folder named on the command line.
 
+#include "app/control_names.h"
 #include "app/info_window.h"
 #include "app/main_window.h"
 #include "tools/demo-service/demo_service.h"
@@ -50,8 +51,10 @@ QString sample_address(const ServiceHosts& hosts) {
 }
 
 void run_query(MainWindow& window, const QString& address) {
-    window.findChild<QLineEdit*>(QString::fromUtf8("编辑框1"))->setText(address);
-    window.findChild<QPushButton*>(QString::fromUtf8("按钮1"))->click();
+    window.findChild<QLineEdit*>(QString::fromUtf8(velluno::main_window_controls::kAddressBox))
+        ->setText(address);
+    window.findChild<QPushButton*>(QString::fromUtf8(velluno::main_window_controls::kQueryButton))
+        ->click();
 }
 
 void click_at(QWidget& target, QPoint point) {
@@ -74,7 +77,8 @@ InfoWindow* open_song(MainWindow& window, int row) {
         }
     });
     notice_closer.start(kNoticeCheckMs);
-    auto* list = window.findChild<QAbstractItemView*>(QString::fromUtf8("超级列表框1"));
+    auto* list = window.findChild<QAbstractItemView*>(
+        QString::fromUtf8(velluno::main_window_controls::kSongList));
     click_at(*list->viewport(), list->visualRect(list->model()->index(row, 1)).center());
     for (QWidget* top_level : QApplication::topLevelWidgets()) {
         if (auto* info = qobject_cast<InfoWindow*>(top_level)) {

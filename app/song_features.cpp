@@ -1,6 +1,7 @@
 #include "app/song_features.h"
 
 #include "app/busy_cursor.h"
+#include "app/control_names.h"
 #include "app/display_text.h"
 #include "app/info_window.h"
 #include "app/play_count_poll.h"
@@ -17,11 +18,7 @@ namespace velluno {
 
 namespace {
 
-constexpr auto kSongLinkName = "编辑框2";
-constexpr auto kPollStartName = "按钮2";
-constexpr auto kPollStopName = "按钮3";
-constexpr auto kPlayCountName = "标签3";
-constexpr auto kPollTimerName = "时钟1";
+using namespace main_window_controls;
 
 constexpr auto kNoticeCaption = "信息：";
 constexpr auto kNoticeText = "信息窗口停靠在主窗口右侧，随主窗口一起移动。";
@@ -37,11 +34,11 @@ template <typename Control> Control* control(QWidget* window, const char* name) 
 }
 
 PlayCountControls play_count_controls(QWidget* main_window) {
-    return {.song_link = control<QLineEdit>(main_window, kSongLinkName),
-            .start_button = control<QPushButton>(main_window, kPollStartName),
-            .stop_button = control<QPushButton>(main_window, kPollStopName),
-            .count_label = control<QLabel>(main_window, kPlayCountName),
-            .timer = control<QTimer>(main_window, kPollTimerName)};
+    return {.song_link = control<QLineEdit>(main_window, kSongLink),
+            .start_button = control<QPushButton>(main_window, kPollStartButton),
+            .stop_button = control<QPushButton>(main_window, kPollStopButton),
+            .count_label = control<QLabel>(main_window, kPlayCount),
+            .timer = control<QTimer>(main_window, kPollTimer)};
 }
 
 // Waits until the user closes it; the program's windows take no input
@@ -67,8 +64,8 @@ void bring_forward(QWidget& window) {
 
 SongFeatures::SongFeatures(const ServiceHosts& hosts, QWidget* main_window)
     : QObject(main_window), m_hosts(hosts), m_main_window(main_window),
-      m_song_link(control<QLineEdit>(main_window, kSongLinkName)),
-      m_poll_button(control<QPushButton>(main_window, kPollStartName)) {
+      m_song_link(control<QLineEdit>(main_window, kSongLink)),
+      m_poll_button(control<QPushButton>(main_window, kPollStartButton)) {
     new PlayCountPoll(m_hosts, play_count_controls(main_window), this);
 }
 
