@@ -12,6 +12,17 @@ constexpr char kAllowedProtocols[] = "http,https";
 constexpr long kMaxRedirects = 10;
 constexpr char kNoProxy[] = "";
 constexpr std::string_view kStatusLineStart = "HTTP/";
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string_view without_line_end(std::string_view line) {
+    if (line.ends_with('\n')) {
+        line.remove_suffix(1);
+    }
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
 
 // Collects the answer that ends the exchange.
 class AnswerSink final {
@@ -19,17 +30,21 @@ public:
     explicit AnswerSink(const TransferBounds& bounds) : m_bounds(bounds) {}
 
     // libcurl hands over one header line at a time, the status line first.
+    // Each is kept ending in CR LF, also when the server ends it with a bare LF,
+    // so that the headers always split into their lines.
     std::size_t take_header_line(std::string_view line) {
-        if (m_headers_closed && line.starts_with(kStatusLineStart)) {
+        const std::string_view content = without_line_end(line);
+        if (m_headers_closed && content.starts_with(kStatusLineStart)) {
             m_outcome.raw_headers.clear();
             m_outcome.body.clear();
             m_headers_closed = false;
         }
-        if (m_outcome.raw_headers.size() + line.size() > m_bounds.max_header_bytes) {
+        if (m_outcome.raw_headers.size() + content.size() + kLineEnd.size() >
+            m_bounds.max_header_bytes) {
             return 0;
         }
-        m_outcome.raw_headers += line;
-        m_headers_closed = line == "\r\n" || line == "\n";
+        m_outcome.raw_headers.append(content).append(kLineEnd);
+        m_headers_closed = content.empty();
         return line.size();
     }
 
@@ -52,17 +67,18 @@ private:
     bool m_headers_closed = true;
 };
 
-std::size_t on_header(char* data, std::size_t, std::size_t size, void* sink) noexcept {
+// libcurl always passes items of one byte, so `count` is the length in bytes.
+std::size_t on_header(char* data, std::size_t, std::size_t count, void* sink) noexcept {
     try {
-        return static_cast<AnswerSink*>(sink)->take_header_line(std::string_view(data, size));
+        return static_cast<AnswerSink*>(sink)->take_header_line(std::string_view(data, count));
     } catch (...) {
         return 0;
     }
 }
 
-std::size_t on_body(char* data, std::size_t, std::size_t size, void* sink) noexcept {
+std::size_t on_body(char* data, std::size_t, std::size_t count, void* sink) noexcept {
     try {
-        return static_cast<AnswerSink*>(sink)->take_body(data, size);
+        return static_cast<AnswerSink*>(sink)->take_body(data, count);
     } catch (...) {
         return 0;
     }

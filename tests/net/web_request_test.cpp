@@ -132,6 +132,23 @@ TEST_F(WebRequestTest, NoRedirectHandsBackTheTarget) {
     EXPECT_EQ(m_server.connections(), 1);
 }
 
+// Some servers end their header lines with a bare LF; the lines still come
+// back one by one, each ending in CR LF.
+TEST_F(WebRequestTest, HeaderLinesEndingInLineFeedsAreReadLineByLine) {
+    m_server.answer("HTTP/1.1 301 Moved Permanently\nLocation: /next\nSet-Cookie: a=1; path=/\n"
+                    "Content-Length: 2\nConnection: close\n\nok");
+    Outputs out;
+    // Cookies of its own keep the answer's cookie out of the shared store.
+    WebRequestOptions options = out.options(true);
+    options.no_redirect = true;
+    EXPECT_EQ(web_request(m_server.url("/start"), options), bytes_from_text("ok"));
+    EXPECT_EQ(out.location_or_headers, "/next");
+    EXPECT_EQ(out.response_cookies, "a=1");
+    EXPECT_EQ(out.raw_headers, "HTTP/1.1 301 Moved Permanently\r\nLocation: /next\r\n"
+                               "Set-Cookie: a=1; path=/\r\nContent-Length: 2\r\n"
+                               "Connection: close\r\n\r\n");
+}
+
 TEST_F(WebRequestTest, FollowsAtMostTenRedirects) {
     m_server.answer("HTTP/1.1 302 Found\r\nLocation: /again\r\n"
                     "Content-Length: 0\r\nConnection: close\r\n\r\n");
