@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <vector>
 
 namespace velluno {
 
@@ -194,27 +195,71 @@ void append_json(const Json& value, std::string& out) {
     }
 }
 
+// One pass over the text that builds nothing: how deeply its arrays and
+// objects nest, or nothing when that is deeper than `max_nesting` or an object
+// has more than kMaxJsonMembers members. Text that is no JSON passes; the
+// parser refuses it. (nlohmann's callback parser cannot serve here: it looks
+// through the whole enclosing array after every element it keeps.)
+std::optional<int> nesting_within_bounds(std::string_view text, int max_nesting) {
+    constexpr int kArray = -1;
+    std::vector<int> open; // members seen so far of each open object; kArray for an array
+    int deepest = 0;
+    bool in_string = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (in_string) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                in_string = false;
+            }
+            continue;
+        }
+        switch (c) {
+        case '"':
+            in_string = true;
+            break;
+        case '{':
+        case '[':
+            if (std::ssize(open) >= max_nesting) {
+                return std::nullopt;
+            }
+            open.push_back(c == '{' ? 0 : kArray);
+            deepest = std::max(deepest, static_cast<int>(open.size()));
+            break;
+        case '}':
+        case ']':
+            if (!open.empty()) {
+                open.pop_back();
+            }
+            break;
+        case ':':
+            // Each member of an object has the one colon outside strings.
+            if (!open.empty() && open.back() != kArray && ++open.back() > kMaxJsonMembers) {
+                return std::nullopt;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return deepest;
+}
+
 } // namespace
 
 std::optional<ParsedJson> parse_json_text(std::string_view text, int max_nesting) {
-    int deepest = -1;
-    bool too_deep = false;
-    // `depth` counts the arrays and objects around the one that starts.
-    const Json::parser_callback_t note_nesting = [&](int depth, Json::parse_event_t event, Json&) {
-        if (event != Json::parse_event_t::object_start &&
-            event != Json::parse_event_t::array_start) {
-            return true;
-        }
-        too_deep = too_deep || depth >= max_nesting;
-        deepest = std::max(deepest, depth);
-        // Dropping what is too deep keeps a hostile text from being built at all.
-        return !too_deep;
-    };
-    Json value = Json::parse(text, note_nesting, false);
-    if (value.is_discarded() || too_deep) {
+    const std::optional<int> nesting = nesting_within_bounds(text, max_nesting);
+    if (!nesting) {
         return std::nullopt;
     }
-    return ParsedJson{std::move(value), deepest + 1};
+    Json value = Json::parse(text, nullptr, false);
+    if (value.is_discarded()) {
+        return std::nullopt;
+    }
+    return ParsedJson{std::move(value), *nesting};
 }
 
 std::string json_text(const Json& value) {

@@ -14,14 +14,21 @@ using Json = nlohmann::ordered_json;
 // copied and written out recursively, so this bound keeps the stack safe.
 inline constexpr int kMaxJsonNesting = 512;
 
+// How many members one object read from JSON text may have. Keeping member
+// order makes each new member look through the ones before it, so a hostile
+// object of millions of members would take hours to read; real answers hold
+// a few dozen.
+inline constexpr int kMaxJsonMembers = 4096;
+
 struct ParsedJson {
     Json value;
     int nesting = 0; // arrays and objects nested in one another; 0 for a scalar
 };
 
 // Reads one standard JSON text (UTF-8). Gives nothing for anything else, for
-// text after the value, for numbers beyond a double, and for arrays and
-// objects nested more than `max_nesting` deep.
+// text after the value, for numbers beyond a double, for arrays and objects
+// nested more than `max_nesting` deep, and for objects of more than
+// kMaxJsonMembers members.
 std::optional<ParsedJson> parse_json_text(std::string_view text, int max_nesting);
 
 // Compact JSON text of `value` in member order, written the way the reference

@@ -91,6 +91,37 @@ TEST(JsonDocument, ParseRefusesHostileNestingWithoutExhaustingTheStack) {
     EXPECT_EQ(parsed(moderate).to_text(), moderate);
     const std::string quoted = "[\"" + deep + "\"]";
     EXPECT_EQ(parsed(quoted).get_member(0), deep);
+    const std::string after_escaped_quote = "[\"\\\"" + deep + "\"]";
+    EXPECT_EQ(parsed(after_escaped_quote).get_member(0), "\"" + deep);
+}
+
+// Keeping member order costs each new member a look at the ones before it, so
+// one huge object is refused instead of freezing the program.
+TEST(JsonDocument, ParseRefusesObjectsWithHugeNumbersOfMembers) {
+    const auto object_of = [](int members, const char* wrap_start, const char* wrap_end) {
+        std::string text = wrap_start;
+        text += "{";
+        for (int i = 0; i < members; ++i) {
+            text += (i == 0 ? "\"m" : ",\"m") + std::to_string(i) + "\":" + std::to_string(i);
+        }
+        return text + "}" + wrap_end;
+    };
+    JsonDocument document;
+    EXPECT_TRUE(document.parse(object_of(4096, "", "")));
+    EXPECT_EQ(document.get_member_count(), 4096);
+    EXPECT_EQ(document.get_property("m4095"), "4095");
+    for (const std::string& text : {object_of(4097, "", ""), object_of(200000, "[1,", "]"),
+                                    object_of(5000, "{\"data\":", "}")}) {
+        EXPECT_FALSE(document.parse(text));
+        EXPECT_EQ(document.to_text(), "null");
+    }
+    // Many small objects are no trouble.
+    std::string list = "[";
+    for (int i = 0; i < 20000; ++i) {
+        list += (i == 0 ? "" : ",") + object_of(3, "", "");
+    }
+    EXPECT_TRUE(document.parse(list + "]"));
+    EXPECT_EQ(document.get_member_count(), 20000);
 }
 
 TEST(JsonDocument, WritesAValueNoDeeperThanItCanRead) {
