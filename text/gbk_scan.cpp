@@ -85,6 +85,14 @@ Text replace_text(std::string_view text, std::string_view search, std::string_vi
     return result;
 }
 
+Text ascii_folded(std::string_view text) {
+    Text folded(text);
+    for (std::size_t i = 0; i < folded.size(); i += char_length(folded, i)) {
+        folded[i] = static_cast<char>(fold_ascii(static_cast<unsigned char>(folded[i])));
+    }
+    return folded;
+}
+
 Text expand_quote_marker(std::string_view text) {
     return replace_text(text, kQuoteMarker, kDoubleQuote,
                         ScanRule{.start = 1, .case_sensitive = true});

@@ -31,6 +31,10 @@ std::ptrdiff_t find_text(std::string_view text, std::string_view needle, const S
 Text replace_text(std::string_view text, std::string_view search, std::string_view replacement,
                   const ScanRule& rule, std::optional<std::size_t> limit = {});
 
+// `text` with its ASCII letters in lower case, as a scan without case
+// sensitivity compares them: the second byte of a double-byte character stays.
+Text ascii_folded(std::string_view text);
+
 // `text` with every "#引号" turned into a double quote.
 Text expand_quote_marker(std::string_view text);
 
