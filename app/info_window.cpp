@@ -77,7 +77,8 @@ QMediaPlayer* InfoWindow::player() {
         m_player->setObjectName(QString::fromUtf8(info_window_controls::kPlayer));
     }
     // Some media backends crash writing sound to a machine that has no audio
-    // device; the player goes silent there, and gets its output once one appears.
+    // device. There the player stays silent; the first play after a device
+    // has appeared gives it its output.
     if (m_player->audioOutput() == nullptr && !QMediaDevices::audioOutputs().isEmpty()) {
         m_player->setAudioOutput(new QAudioOutput(m_player));
     }

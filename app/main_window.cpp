@@ -21,10 +21,9 @@ constexpr auto kCaption = "Velluno";
 constexpr int kFirstPage = 1;
 } // namespace
 
-// The song features find the controls by name, so they come after them.
 MainWindow::MainWindow(const ServiceHosts& hosts, QWidget* parent)
     : QWidget(parent), m_hosts(hosts), m_controls(build_main_window_controls(this)),
-      m_song_features(new SongFeatures(m_hosts, this)) {
+      m_song_features(new SongFeatures(m_hosts, this, m_controls.play_count)) {
     setWindowTitle(QString::fromUtf8(kCaption));
     connect(m_controls.query_button, &QPushButton::clicked, this, &MainWindow::run_homepage_query);
     connect(m_controls.address_box, &QLineEdit::returnPressed, this,

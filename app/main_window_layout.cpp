@@ -48,15 +48,36 @@ SongListView* add_song_list(QWidget* window) {
     return list;
 }
 
-void add_poll_controls(QWidget* window) {
-    add_button(window, main_window_controls::kPollStartButton, {8, 96, 65, 36}, kStartPollCaption)
-        ->setEnabled(false);
-    add_button(window, main_window_controls::kPollStopButton, {87, 96, 65, 36}, kStopPollCaption)
-        ->setEnabled(false);
-    add_label(window, main_window_controls::kPlayCount, {24, 144, 112, 24}, kPlayCountCaption);
-    add_label(window, main_window_controls::kPollHint, {11, 168, 432, 24}, kPollHint);
+// The link box lies beyond the window's right edge; taking no focus, it can
+// neither be tabbed into nor typed over.
+QLineEdit* add_song_link_box(QWidget* window) {
+    auto* box = add_control<QLineEdit>(window, main_window_controls::kSongLink, {752, 408, 80, 20});
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+// A precise timer, so the first poll comes a full second after the start.
+QTimer* add_poll_timer(QWidget* window) {
     auto* timer = new QTimer(window);
     timer->setObjectName(QString::fromUtf8(main_window_controls::kPollTimer));
+    timer->setTimerType(Qt::PreciseTimer);
+    return timer;
+}
+
+// The poll's controls but the link box, which comes last.
+PlayCountControls add_poll_controls(QWidget* window) {
+    PlayCountControls controls{};
+    controls.start_button = add_button(window, main_window_controls::kPollStartButton,
+                                       {8, 96, 65, 36}, kStartPollCaption);
+    controls.start_button->setEnabled(false);
+    controls.stop_button = add_button(window, main_window_controls::kPollStopButton,
+                                      {87, 96, 65, 36}, kStopPollCaption);
+    controls.stop_button->setEnabled(false);
+    controls.count_label =
+        add_label(window, main_window_controls::kPlayCount, {24, 144, 112, 24}, kPlayCountCaption);
+    add_label(window, main_window_controls::kPollHint, {11, 168, 432, 24}, kPollHint);
+    controls.timer = add_poll_timer(window);
+    return controls;
 }
 
 } // namespace
@@ -72,10 +93,10 @@ MainWindowControls build_main_window_controls(QWidget* window) {
     controls.avatar =
         add_control<QLabel>(window, main_window_controls::kAvatar, {160, 48, 120, 120});
     controls.profile_card = add_profile_card(window);
-    add_poll_controls(window);
+    controls.play_count = add_poll_controls(window);
     controls.song_list = add_song_list(window);
-    controls.song_link_box =
-        add_control<QLineEdit>(window, main_window_controls::kSongLink, {752, 408, 80, 20});
+    controls.song_link_box = add_song_link_box(window);
+    controls.play_count.song_link = controls.song_link_box;
     return controls;
 }
 

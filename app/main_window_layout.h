@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/play_count_poll.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -9,9 +11,7 @@ namespace velluno {
 
 class SongListView;
 
-// The main window's controls that its own handlers use. The play-count
-// controls (按钮2, 按钮3, 标签3, 时钟1) are created too; their handlers find
-// them by object name.
+// The main window's controls that its handlers use.
 struct MainWindowControls {
     QLineEdit* address_box = nullptr;    // 编辑框1
     QPushButton* query_button = nullptr; // 按钮1
@@ -19,6 +19,8 @@ struct MainWindowControls {
     QLabel* profile_card = nullptr;      // 标签2
     SongListView* song_list = nullptr;   // 超级列表框1
     QLineEdit* song_link_box = nullptr;  // 编辑框2
+    // The play-count poll's 按钮2, 按钮3, 标签3 and 时钟1, with 编辑框2.
+    PlayCountControls play_count;
 };
 
 // Creates every control of the main window at its place in the client area,

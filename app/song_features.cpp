@@ -1,24 +1,19 @@
 #include "app/song_features.h"
 
 #include "app/busy_cursor.h"
-#include "app/control_names.h"
 #include "app/display_text.h"
 #include "app/info_window.h"
 #include "app/play_count_poll.h"
 #include "app/playback.h"
 #include "app/song_details.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 namespace velluno {
 
 namespace {
-
-using namespace main_window_controls;
 
 constexpr auto kNoticeCaption = "信息：";
 constexpr auto kNoticeText = "信息窗口停靠在主窗口右侧，随主窗口一起移动。";
@@ -26,20 +21,6 @@ constexpr auto kNoticeText = "信息窗口停靠在主窗口右侧，随主窗�
 // The info window's left edge lies this far right of the main window's, which
 // leaves a narrow gap between the two.
 constexpr int kInfoWindowOffset = 460;
-
-template <typename Control> Control* control(QWidget* window, const char* name) {
-    auto* found = window->findChild<Control*>(QString::fromUtf8(name));
-    Q_ASSERT(found != nullptr);
-    return found;
-}
-
-PlayCountControls play_count_controls(QWidget* main_window) {
-    return {.song_link = control<QLineEdit>(main_window, kSongLink),
-            .start_button = control<QPushButton>(main_window, kPollStartButton),
-            .stop_button = control<QPushButton>(main_window, kPollStopButton),
-            .count_label = control<QLabel>(main_window, kPlayCount),
-            .timer = control<QTimer>(main_window, kPollTimer)};
-}
 
 // Waits until the user closes it; the program's windows take no input
 // meanwhile, but timers (the play-count poll) go on.
@@ -62,11 +43,11 @@ void bring_forward(QWidget& window) {
 
 } // namespace
 
-SongFeatures::SongFeatures(const ServiceHosts& hosts, QWidget* main_window)
+SongFeatures::SongFeatures(const ServiceHosts& hosts, QWidget* main_window,
+                           const PlayCountControls& play_count)
     : QObject(main_window), m_hosts(hosts), m_main_window(main_window),
-      m_song_link(control<QLineEdit>(main_window, kSongLink)),
-      m_poll_button(control<QPushButton>(main_window, kPollStartButton)) {
-    new PlayCountPoll(m_hosts, play_count_controls(main_window), this);
+      m_song_link(play_count.song_link), m_poll_button(play_count.start_button) {
+    new PlayCountPoll(m_hosts, play_count, this);
 }
 
 // The info window has no parent, so it would outlive the main window.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/play_count_poll.h"
 #include "net/service_hosts.h"
 #include "text/text_types.h"
 
@@ -21,8 +22,10 @@ class SongFeatures final : public QObject {
     Q_OBJECT
 
 public:
-    // Finds the main window's controls by their object names; they must exist.
-    SongFeatures(const ServiceHosts& hosts, QWidget* main_window);
+    // `main_window` places the info window; `play_count` holds its controls
+    // the poll and the song opening work with.
+    SongFeatures(const ServiceHosts& hosts, QWidget* main_window,
+                 const PlayCountControls& play_count);
     ~SongFeatures() override;
 
     SongFeatures(const SongFeatures&) = delete;
@@ -44,7 +47,8 @@ private:
     QLineEdit* m_song_link;
     QPushButton* m_poll_button;
     QPointer<InfoWindow> m_info_window;
-    // The song last loaded; both outlive the info window.
+    // The song last loaded; both outlive the info window. The shareid is kept
+    // as the program's state of the song shown, though only loading reads it.
     Text m_shareid;
     Text m_song_json;
 };
