@@ -1,21 +1,14 @@
 #include "net/header_text.h"
 
+#include "text/ascii_case.h"
+#include "text/gbk_scan.h"
+
 #include <algorithm>
 
 namespace velluno {
 namespace {
 
 constexpr char kFullWidthSpaceByte = '\xA1';
-
-char fold(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// A GBK unit is one byte, or a byte of 0x80 and above together with the next.
-std::size_t unit_length(std::string_view text, std::size_t at) {
-    const bool lead = static_cast<unsigned char>(text[at]) >= 0x80;
-    return (lead && at + 1 < text.size()) ? 2 : 1;
-}
 
 bool is_space_unit(std::string_view unit) {
     return unit == " " ||
@@ -24,18 +17,12 @@ bool is_space_unit(std::string_view unit) {
 
 } // namespace
 
-Text ascii_lower(std::string_view text) {
-    Text lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), fold);
-    return lower;
-}
-
 std::size_t find_ignoring_case(std::string_view text, std::string_view needle, std::size_t from) {
     if (from > text.size()) {
         return std::string_view::npos;
     }
     const auto same = [](char a, char b) {
-        return fold(a) == fold(b);
+        return ascii_lower(a) == ascii_lower(b);
     };
     const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
                                    needle.begin(), needle.end(), same);
@@ -56,7 +43,7 @@ Text trim_spaces(std::string_view text) {
     std::size_t first = std::string_view::npos;
     std::size_t end = 0;
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = unit_length(text, at);
+        const std::size_t length = char_length(text, at);
         if (!is_space_unit(text.substr(at, length))) {
             first = std::min(first, at);
             end = at + length;
@@ -69,7 +56,7 @@ Text trim_spaces(std::string_view text) {
 Text remove_spaces(std::string_view text) {
     Text kept;
     for (std::size_t at = 0; at < text.size();) {
-        const std::string_view unit = text.substr(at, unit_length(text, at));
+        const std::string_view unit = text.substr(at, char_length(text, at));
         if (!is_space_unit(unit)) {
             kept += unit;
         }

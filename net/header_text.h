@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/ascii_case.h"
 #include "text/text_types.h"
 
 #include <cstddef>
@@ -11,8 +12,6 @@ namespace velluno {
 // Byte-level helpers for addresses, header lines and cookie text. Header
 // searches compare bytes, not GBK units: answers may carry UTF-8 bytes, where
 // stepping over double-byte units could skip a marker.
-
-Text ascii_lower(std::string_view text);
 
 // Byte offset of the first `needle` at or after `from`, ASCII case ignored.
 std::size_t find_ignoring_case(std::string_view text, std::string_view needle,

@@ -1,5 +1,7 @@
 #include "text/charset.h"
 
+#include "text/ascii_case.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
@@ -99,25 +101,17 @@ const char* code_page_charset(int code_page) {
     }
 }
 
-std::string ascii_upper(std::string_view name) {
-    std::string upper(name);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
-    return upper;
-}
-
 // Names of a character set as convert_charset's callers give them; GBK is
 // served by its superset so that nothing is lost.
 std::string charset_for_name(std::string_view name) {
-    const std::string upper = ascii_upper(name);
-    if (upper == "GBK" || upper == "CP936" || upper == "GB2312") {
+    const std::string lower = ascii_lower(name);
+    if (lower == "gbk" || lower == "cp936" || lower == "gb2312") {
         return kLocal;
     }
-    return upper;
-}
-
-std::string_view up_to_zero(std::string_view text) {
-    return text.substr(0, text.find('\0'));
+    if (lower == "utf-8" || lower == "utf8") {
+        return kUtf8;
+    }
+    return lower;
 }
 
 } // namespace
@@ -138,7 +132,7 @@ Bytes text_to_wide(std::string_view text, int code_page) {
     }
     Converter converter(charset, kUtf16);
     const std::string wide =
-        converter.convert(up_to_zero(text), kReplacementUtf16).value_or(std::string());
+        converter.convert(up_to_first_zero(text), kReplacementUtf16).value_or(std::string());
     Bytes result(wide.begin(), wide.end());
     result.push_back(0);
     result.push_back(0);

@@ -1,5 +1,7 @@
 #include "text/gbk_scan.h"
 
+#include "text/ascii_case.h"
+
 namespace velluno {
 
 namespace {
@@ -8,16 +10,6 @@ constexpr std::size_t kNotFound = std::string_view::npos;
 
 bool is_lead_byte(unsigned char byte) {
     return byte >= 0x80;
-}
-
-unsigned char fold_ascii(unsigned char byte) {
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
-// A lead byte takes the next byte with it; a lead byte that ends the text
-// stands alone.
-std::size_t char_length(std::string_view text, std::size_t index) {
-    return is_lead_byte(text[index]) && index + 1 < text.size() ? 2 : 1;
 }
 
 std::size_t start_index(std::ptrdiff_t start) {
@@ -33,10 +25,10 @@ bool matches_at(std::string_view text, std::size_t index, std::string_view needl
     }
     bool trail = false;
     for (std::size_t i = 0; i < needle.size(); ++i) {
-        const auto want = static_cast<unsigned char>(needle[i]);
-        const auto have = static_cast<unsigned char>(text[index + i]);
+        const char want = needle[i];
+        const char have = text[index + i];
         const bool folds = !case_sensitive && !trail;
-        if (want != have && !(folds && fold_ascii(want) == fold_ascii(have))) {
+        if (want != have && !(folds && ascii_lower(want) == ascii_lower(have))) {
             return false;
         }
         trail = !trail && is_lead_byte(want);
@@ -60,6 +52,10 @@ std::size_t find_from(std::string_view text, std::string_view needle, std::size_
 }
 
 } // namespace
+
+std::size_t char_length(std::string_view text, std::size_t index) {
+    return is_lead_byte(text[index]) && index + 1 < text.size() ? 2 : 1;
+}
 
 std::ptrdiff_t find_text(std::string_view text, std::string_view needle, const ScanRule& rule) {
     const std::size_t found = find_from(text, needle, start_index(rule.start), rule.case_sensitive);
@@ -88,7 +84,7 @@ Text replace_text(std::string_view text, std::string_view search, std::string_vi
 Text ascii_folded(std::string_view text) {
     Text folded(text);
     for (std::size_t i = 0; i < folded.size(); i += char_length(folded, i)) {
-        folded[i] = static_cast<char>(fold_ascii(static_cast<unsigned char>(folded[i])));
+        folded[i] = ascii_lower(folded[i]);
     }
     return folded;
 }

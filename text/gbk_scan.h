@@ -12,6 +12,10 @@ namespace velluno {
 inline constexpr std::string_view kQuoteMarker = "#\xD2\xFD\xBA\xC5";
 inline constexpr std::string_view kDoubleQuote = "\"";
 
+// The length of the character at 0-based `index`: a byte of 0x80 or above
+// takes the next byte with it, unless it ends the text.
+std::size_t char_length(std::string_view text, std::size_t index);
+
 // How a scan over local text compares and where it begins. Positions are
 // 1-based byte positions; one below 1 means 1.
 struct ScanRule {

@@ -37,10 +37,6 @@ PCRE2_SPTR code_units(std::string_view text) {
     return reinterpret_cast<PCRE2_SPTR>(text.data());
 }
 
-std::string_view up_to_zero(std::string_view text) {
-    return text.substr(0, text.find('\0'));
-}
-
 std::uint32_t compile_options(const RegexOptions& options) {
     // \C could end a match inside a character, where neither the next search
     // nor the conversion back to local text may start.
@@ -203,10 +199,10 @@ RegexObject& RegexObject::operator=(RegexObject&& other) noexcept = default;
 bool RegexObject::run(std::string_view pattern, std::string_view subject,
                       const RegexOptions& options) {
     m_matches.reset();
-    m_subject = Text(up_to_zero(subject));
+    m_subject = Text(up_to_first_zero(subject));
 
     auto engine = std::make_shared<Engine>();
-    const std::string_view given = up_to_zero(pattern);
+    const std::string_view given = up_to_first_zero(pattern);
     engine->pattern = options.expand_quote_marker ? expand_quote_marker(given) : Text(given);
     engine->code = compile(local_to_utf8(engine->pattern), options);
     engine->global = options.global;
@@ -233,7 +229,7 @@ Text RegexObject::replace(std::string_view replacement) const {
         return {};
     }
     const std::string subject = local_to_utf8(m_subject);
-    const std::string with = local_to_utf8(up_to_zero(replacement));
+    const std::string with = local_to_utf8(up_to_first_zero(replacement));
     const std::uint32_t options = PCRE2_SUBSTITUTE_OVERFLOW_LENGTH |
                                   PCRE2_SUBSTITUTE_UNKNOWN_UNSET | PCRE2_SUBSTITUTE_UNSET_EMPTY |
                                   (m_engine->global ? PCRE2_SUBSTITUTE_GLOBAL : 0u);

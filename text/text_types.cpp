@@ -4,6 +4,10 @@
 
 namespace velluno {
 
+std::string_view up_to_first_zero(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
 Text text_from_bytes(const Bytes& bytes) {
     const auto end = std::find(bytes.begin(), bytes.end(), 0);
     return Text(bytes.begin(), end);

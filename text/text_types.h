@@ -13,6 +13,9 @@ using Text = std::string;
 // A counted byte buffer, free to hold zero bytes.
 using Bytes = std::vector<unsigned char>;
 
+// `text` up to (not including) its first zero byte, where every Text ends.
+std::string_view up_to_first_zero(std::string_view text);
+
 // The bytes of `bytes` up to (not including) the first zero byte.
 Text text_from_bytes(const Bytes& bytes);
 

@@ -83,6 +83,7 @@ TEST(ConvertCharset, DefaultsToUtf8ToGbkAndHonoursTheOffset) {
     EXPECT_EQ(convert_charset(hello, "", "", 4), Bytes());
     EXPECT_EQ(convert_charset(hello, "", "", -3), bytes("\xC4\xE3\xBA\xC3"));
     EXPECT_EQ(convert_charset(bytes("\xEF\xBB\xBFok")), bytes("ok"));
+    EXPECT_EQ(convert_charset(bytes("\xEF\xBB\xBFok"), "utf8"), bytes("ok"));
     EXPECT_EQ(convert_charset(bytes("\xC4\xE3"), "gbk", "utf-8"), bytes("\xE4\xBD\xA0"));
     EXPECT_TRUE(convert_charset(hello, "NO-SUCH-CHARSET").empty());
     EXPECT_TRUE(convert_charset({}).empty());
