@@ -56,10 +56,14 @@ Text uid_from_address(std::string_view address) {
     return regex.submatch_text(1, 1);
 }
 
-Text request_homepage_page(const ServiceHosts& hosts, int page, std::string_view uid) {
-    const Bytes body = web_request(homepage_page_url(hosts, page, uid, now_millis_text()));
+Text unwrap_homepage_answer(const Bytes& body) {
     const Text answer = text_from_bytes(recode_bytes(body, kAnswerCharset, kLocalCharset));
     return text_between(answer + Text(kEnvelopeTail), kEnvelopeLeft, kEnvelopeRight);
+}
+
+Text request_homepage_page(const ServiceHosts& hosts, int page, std::string_view uid) {
+    return unwrap_homepage_answer(
+        web_request(homepage_page_url(hosts, page, uid, now_millis_text())));
 }
 
 Text avatar_url(std::string_view answer) {

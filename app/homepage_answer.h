@@ -12,6 +12,11 @@ namespace velluno {
 // Empty text when the address holds no "uid=".
 Text uid_from_address(std::string_view address);
 
+// The JSON text of a homepage answer body: the UTF-8 body in the local code
+// page, cut out of its callback_0(...) envelope. A body that is not UTF-8 or
+// does not end with the envelope's ")" gives empty text.
+Text unwrap_homepage_answer(const Bytes& body);
+
 // One page of the singer's homepage (page 1 also carries the profile), as the
 // JSON text inside the answer's callback_0(...) envelope. A failed request, an
 // answer that is not UTF-8 or not wrapped give empty text.

@@ -56,4 +56,13 @@ void SongListView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
+// The song is opened on the press. Dragging with the button held would move
+// the selection to another row than the one whose link was taken.
+void SongListView::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons().testFlag(Qt::LeftButton)) {
+        return;
+    }
+    QTableWidget::mouseMoveEvent(event);
+}
+
 } // namespace velluno

@@ -9,7 +9,8 @@ namespace velluno {
 // The main window's song list: a report list whose cells hold Text, with the
 // click and double-click notifications of a report list view. Clicks anywhere
 // in the item area count, also below the last row; a click there leaves no row
-// selected. Selection changes by keyboard are not clicks.
+// selected. Selection changes by keyboard are not clicks, and dragging with
+// the left button held does not move the selection.
 class SongListView final : public QTableWidget {
     Q_OBJECT
 
@@ -35,6 +36,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     // Qt turns a double-click off the rows into a press; that is no new click.

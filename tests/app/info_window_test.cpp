@@ -36,6 +36,8 @@ constexpr auto kPlayCountCaption = "访问量：";
 constexpr auto kNoticeCaption = "信息：";
 constexpr QPoint kBesideMainWindow{460, 0};
 constexpr int kPollPeriodMs = 1000;
+// Long enough that a restarted period would show as more time left.
+constexpr int kPartOfPeriodMs = 300;
 // Generous: the poll waits a full period, and sanitizers slow every request.
 constexpr int kPollWaitMs = 20000;
 constexpr int kNoticeCheckMs = 10;
@@ -650,15 +652,19 @@ void InfoWindowTest::pollButtonsFollowStartAndStop() {
     QVERIFY(!stop.isEnabled());
     QVERIFY(!timer.isActive());
 
-    // Opening a song while polling offers 按钮2 again; it changes nothing else.
+    // Opening a song while polling offers 按钮2 again; it changes nothing else,
+    // and above all does not restart the period (that would shift the ticks).
     QTest::mouseClick(&start, Qt::LeftButton);
+    QTest::qWait(kPartOfPeriodMs);
     open_row(2);
     QVERIFY(start.isEnabled());
+    const int remaining_before = timer.remainingTime();
     QTest::mouseClick(&start, Qt::LeftButton);
     QVERIFY(!start.isEnabled());
     QVERIFY(stop.isEnabled());
     QVERIFY(timer.isActive());
     QCOMPARE(timer.interval(), kPollPeriodMs);
+    QCOMPARE_LE(timer.remainingTime(), remaining_before);
 }
 
 // The service counts every detail request, the opening's own included.

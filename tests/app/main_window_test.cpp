@@ -1,3 +1,4 @@
+#include "app/homepage_answer.h"
 #include "app/main_window.h"
 #include "app/picture_box.h"
 #include "tests/app/app_test_support.h"
@@ -7,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -29,6 +31,13 @@ constexpr auto kNoMoreSongs = "没有更多数据";
 constexpr auto kEmptyCard =
     "UID:\r\n\r\n昵称:\r\n\r\n年龄:\r\n\r\n等级:\r\n\r\n等级名:\r\n\r\n粉丝:\r\n\r\n关注:";
 constexpr int kPageSize = 8;
+
+// A homepage answer in the service's layout, and the card made from it.
+constexpr auto kProfile = R"({"data":{"kge_uid":"u1","nickname":"Nick","sCityId":"1",)"
+                          R"("info":{"age":23,"x":"y","level":7,"levelname":"Star"},)"
+                          R"("follower":12,"following":34,"z":0}})";
+constexpr auto kProfileCard = "UID:u1\r\n\r\n昵称:Nick\r\n\r\n年龄:23\r\n\r\n等级:7\r\n\r\n"
+                              "等级名:Star\r\n\r\n粉丝:12\r\n\r\n关注:34";
 
 // The card a query for `singer` shows, in the local code page.
 Text expected_card(const demo::SampleSinger& singer) {
@@ -109,6 +118,10 @@ Bytes bytes_of(const QByteArray& data) {
     return Bytes(data.begin(), data.end());
 }
 
+QByteArray edited(const char* text, const char* from, const char* to) {
+    return QByteArray(text).replace(from, to);
+}
+
 } // namespace
 
 class MainWindowTest final : public QObject {
@@ -136,8 +149,15 @@ private slots:
     void queryRemovesOldRows();
     void uidIsTakenFromTheAddress_data();
     void uidIsTakenFromTheAddress();
+    void uidIsTheRestOfTheLineAfterUid_data();
+    void uidIsTheRestOfTheLineAfterUid();
+    void answerIsUnwrappedFromItsEnvelope_data();
+    void answerIsUnwrappedFromItsEnvelope();
+    void profileCardIsPickedByMarkers_data();
+    void profileCardIsPickedByMarkers();
     void enterInAddressBoxRunsQuery();
     void clickCopiesTheRowsLinkIntoHiddenBox();
+    void dragKeepsTheOpenedRowSelected();
     void pictureBoxShowsOnlyWebPicturesOfSaneSize_data();
     void pictureBoxShowsOnlyWebPicturesOfSaneSize();
     void closingTheWindowEndsTheProgram();
@@ -427,6 +447,79 @@ void MainWindowTest::uidIsTakenFromTheAddress() {
     QCOMPARE(song_list().rowCount(), 4);
 }
 
+void MainWindowTest::uidIsTheRestOfTheLineAfterUid_data() {
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<QByteArray>("uid");
+
+    QTest::newRow("trailing parameters")
+        << QByteArray("http://h/personal?uid=abc&g_f=x") << QByteArray("abc&g_f=x");
+    QTest::newRow("inside share_uid=")
+        << QByteArray("http://h/play?s=x&share_uid=abc") << QByteArray("abc");
+    QTest::newRow("upper case") << QByteArray("http://h/personal?UID=abc") << QByteArray("abc");
+    QTest::newRow("empty address") << QByteArray() << QByteArray();
+    QTest::newRow("no uid=") << QByteArray("http://h/personal?id=abc") << QByteArray();
+    QTest::newRow("first occurrence")
+        << QByteArray("http://h/play?share_uid=zz&uid=abc") << QByteArray("zz&uid=abc");
+    QTest::newRow("line feed ends it") << QByteArray("?uid=abc\nuid=def") << QByteArray("abc");
+}
+
+void MainWindowTest::uidIsTheRestOfTheLineAfterUid() {
+    QFETCH(QByteArray, address);
+    QFETCH(QByteArray, uid);
+
+    QCOMPARE(QByteArray::fromStdString(uid_from_address(address.toStdString())), uid);
+}
+
+void MainWindowTest::answerIsUnwrappedFromItsEnvelope_data() {
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QByteArray>("json"); // local bytes
+
+    const QByteArray wrapped(R"(callback_0({"a":"b"}))");
+    QTest::newRow("wrapped") << wrapped << QByteArray(R"({"a":"b"})");
+    QTest::newRow("followed by ;") << wrapped + ";" << QByteArray();
+    QTest::newRow("followed by a line feed") << wrapped + "\n" << QByteArray();
+    QTest::newRow("not UTF-8") << QByteArray("callback_0({\"a\":\"\xFF\"})") << QByteArray();
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("zero byte ends the text")
+        << QByteArray(R"(callback_0({"a":1}))") + '\0' + "rest" << QByteArray(R"({"a":1})");
+    QTest::newRow("nickname with an emoji")
+        << QByteArray("callback_0({\"nickname\":\"\xE4\xBD\xA0\xF0\x9F\x98\x80\"})")
+        << QByteArray("{\"nickname\":\"\xC4\xE3\x94\x39\xFC\x36\"}");
+}
+
+void MainWindowTest::answerIsUnwrappedFromItsEnvelope() {
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, json);
+
+    QCOMPARE(hex(unwrap_homepage_answer(bytes_of(body))), hex(json.toStdString()));
+}
+
+void MainWindowTest::profileCardIsPickedByMarkers_data() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("card"); // UTF-8
+
+    QTest::newRow("full card") << QByteArray(kProfile) << QByteArray(kProfileCard);
+    QTest::newRow("escaped quote in the nickname")
+        << edited(kProfile, "Nick", R"(Ni\"ck)") << edited(kProfileCard, "Nick", R"(Ni\"ck)");
+    QTest::newRow("escaped quote in the level name")
+        << edited(kProfile, "Star", R"(St\"ar)") << edited(kProfileCard, "Star", R"(St\)");
+    QTest::newRow("missing key") << edited(kProfile, R"("follower":12,)", "")
+                                 << edited(kProfileCard, "粉丝:12", "粉丝:");
+    QTest::newRow("markers in other letter case")
+        << QByteArray(R"({"DATA":{"KGE_UID":"u1","NickName":"Nick","SCITYID":"1",)"
+                      R"("Info":{"AGE":23,"x":"y","Level":7,"LEVELNAME":"Star"},)"
+                      R"("Follower":12,"FOLLOWING":34,"z":0}})")
+        << QByteArray(kProfileCard);
+    QTest::newRow("empty answer") << QByteArray() << QByteArray(kEmptyCard);
+}
+
+void MainWindowTest::profileCardIsPickedByMarkers() {
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, card);
+
+    QCOMPARE(hex(profile_card_text(answer.toStdString())), hex(utf8_to_local(card.toStdString())));
+}
+
 void MainWindowTest::enterInAddressBoxRunsQuery() {
     const demo::SampleSinger* singer = singer_with_songs(8);
     QVERIFY(singer != nullptr);
@@ -464,6 +557,29 @@ void MainWindowTest::clickCopiesTheRowsLinkIntoHiddenBox() {
     click_at(list, below_rows_point(list));
     QCOMPARE(link_box->text(), QString());
     QVERIFY(list.selectedItems().isEmpty());
+}
+
+// The song opens on the press, so a drag with the button held must not move
+// the selection away from the row whose link was taken.
+void MainWindowTest::dragKeepsTheOpenedRowSelected() {
+    const demo::SampleSinger* singer = singer_with_songs(19);
+    QVERIFY(singer != nullptr);
+    query(*singer);
+    QTableWidget& list = song_list();
+    QWidget& viewport = *list.viewport();
+    const QPoint pressed = row_point(list, 1);
+    const QPoint dragged_to = row_point(list, 4);
+
+    QTest::mousePress(&viewport, Qt::LeftButton, {}, pressed);
+    QMouseEvent move(QEvent::MouseMove, dragged_to, viewport.mapToGlobal(dragged_to), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&viewport, &move);
+    QTest::mouseRelease(&viewport, Qt::LeftButton, {}, dragged_to);
+
+    const QModelIndexList selected = list.selectionModel()->selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.front().row(), 1);
+    QCOMPARE(find_control<QLineEdit>(*m_window, "编辑框2")->text(), shown_rows(list)[1][2]);
 }
 
 void MainWindowTest::pictureBoxShowsOnlyWebPicturesOfSaneSize_data() {
