@@ -1,5 +1,6 @@
 #include "tests/demo-service/service_test.h"
 
+#include "net/service_endpoints.h"
 #include "text/charset.h"
 #include "text/text_between.h"
 
@@ -11,13 +12,13 @@ namespace {
 
 constexpr auto kLoopback = "127.0.0.1";
 constexpr std::string_view kScheme = "http://";
-constexpr std::string_view kHomepageStart =
-    "/fcgi-bin/kg_ugc_get_homepage?jsonpCallback=callback_0&inCharset=GB2312&outCharset=utf-8"
-    "&g_tk=5381&g_tk_openkey=5381&type=get_uinfo&start=";
-constexpr std::string_view kHomepageMiddle = "&num=8&touin=&share_uid=";
-constexpr std::string_view kHomepageEnd = "&_=1700000000000";
-constexpr std::string_view kSongDetailStart =
-    "/fcgi-bin/kg_ugc_getdetail?rnd=&g_tk=&callback=jsopgetsonginfo&shareid=";
+constexpr std::string_view kTimeStamp = "1700000000000";
+// Any host will do: only the path and query of the program's addresses are sent.
+constexpr auto kAnyHost = "service";
+
+std::string path_after_host(std::string_view address) {
+    return std::string(address.substr(kScheme.size() + std::string_view(kAnyHost).size()));
+}
 
 } // namespace
 
@@ -44,12 +45,12 @@ std::string ServiceTest::path_of(std::string_view address) const {
 }
 
 std::string homepage_path(std::string_view uid, int page) {
-    return std::string(kHomepageStart) + std::to_string(page) + std::string(kHomepageMiddle) +
-           std::string(uid) + std::string(kHomepageEnd);
+    return path_after_host(
+        homepage_page_url(ServiceHosts{kAnyHost, kAnyHost}, page, uid, kTimeStamp));
 }
 
 std::string song_detail_path(std::string_view shareid) {
-    return std::string(kSongDetailStart) + std::string(shareid);
+    return path_after_host(song_detail_url(ServiceHosts{kAnyHost, kAnyHost}, shareid));
 }
 
 Text unwrapped_homepage(const std::string& body) {
