@@ -69,6 +69,9 @@ InfoWindow::InfoWindow() {
         add_button(this, info_window_controls::kPlayButton, {26, 364, 136, 48}, kPlayCaption);
     m_browser_button = add_button(this, info_window_controls::kBrowserButton, {186, 364, 136, 48},
                                   kBrowserCaption);
+    // The window opens with 下载播放 focused rather than the comment list,
+    // which would frame its first cell as if the user had picked it.
+    m_play_button->setFocus();
 }
 
 QMediaPlayer* InfoWindow::player() {
