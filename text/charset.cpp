@@ -84,6 +84,19 @@ public:
         return output;
     }
 
+    // How converting `input` alone ends: 0 when it converts whole, else the
+    // error of its first sequence that does not (EILSEQ bad, EINVAL cut short).
+    int probe(std::string_view input) {
+        iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
+        char* in = const_cast<char*>(input.data());
+        size_t in_left = input.size();
+        std::string output(input.size() * 4 + 16, '\0');
+        char* out = output.data();
+        size_t out_left = output.size();
+        return iconv(m_handle, &in, &in_left, &out, &out_left) == static_cast<size_t>(-1) ? errno
+                                                                                          : 0;
+    }
+
 private:
     iconv_t m_handle;
     size_t m_unit;
@@ -114,6 +127,22 @@ std::string charset_for_name(std::string_view name) {
     return lower;
 }
 
+// The length of the character that starts `text` as local_to_utf8 reads it: a
+// valid sequence whole, a bad byte alone, a sequence cut by the end whole.
+std::size_t local_character_length(Converter& converter, std::string_view text) {
+    constexpr std::size_t kLongestSequence = 4;
+    for (std::size_t length = 1; length <= std::min(kLongestSequence, text.size()); ++length) {
+        const int error = converter.probe(text.substr(0, length));
+        if (error == 0) {
+            return length;
+        }
+        if (error != EINVAL) {
+            return 1;
+        }
+    }
+    return text.size() < kLongestSequence ? text.size() : 1;
+}
+
 } // namespace
 
 Text utf8_to_local(std::string_view text) {
@@ -123,6 +152,15 @@ Text utf8_to_local(std::string_view text) {
 std::string local_to_utf8(std::string_view text) {
     Converter converter(kLocal, kUtf8);
     return converter.convert(text, kReplacementUtf8).value_or(std::string());
+}
+
+std::size_t local_offset_of_character(std::string_view text, std::size_t characters) {
+    Converter converter(kLocal, kUtf8);
+    std::size_t offset = 0;
+    for (std::size_t counted = 0; counted < characters && offset < text.size(); ++counted) {
+        offset += local_character_length(converter, text.substr(offset));
+    }
+    return std::min(offset, text.size());
 }
 
 Bytes text_to_wide(std::string_view text, int code_page) {

@@ -19,6 +19,11 @@ Text utf8_to_local(std::string_view text);
 // Local text (read as GB18030) to UTF-8; invalid sequences become U+FFFD.
 std::string local_to_utf8(std::string_view text);
 
+// The byte offset in local `text` where its character number `characters`
+// (counted from 0, as local_to_utf8 decodes them: one per valid sequence, per
+// bad byte, and one for a sequence cut by the end) begins; at most text.size().
+std::size_t local_offset_of_character(std::string_view text, std::size_t characters);
+
 // Text in `code_page` to UTF-16LE wide text, ending with one zero unit.
 // Unknown code pages give empty Bytes.
 Bytes text_to_wide(std::string_view text, int code_page = kCodePageUtf8);

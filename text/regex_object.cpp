@@ -37,6 +37,13 @@ PCRE2_SPTR code_units(std::string_view text) {
     return reinterpret_cast<PCRE2_SPTR>(text.data());
 }
 
+// The characters of valid UTF-8 text: every byte but the continuation bytes.
+std::size_t utf8_characters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 std::uint32_t compile_options(const RegexOptions& options) {
     // \C could end a match inside a character, where neither the next search
     // nor the conversion back to local text may start.
@@ -287,8 +294,8 @@ Text RegexObject::piece(int index, int group, int* position) const {
     }
     const std::string_view subject = m_matches->subject;
     if (position != nullptr) {
-        const std::size_t offset = utf8_to_local(subject.substr(0, span->start)).size();
-        *position = static_cast<int>(std::min(offset, m_subject.size()));
+        *position = static_cast<int>(
+            local_offset_of_character(m_subject, utf8_characters(subject.substr(0, span->start))));
     }
     return utf8_to_local(subject.substr(span->start, span->end - span->start));
 }

@@ -250,37 +250,40 @@ struct ReadCase {
     std::string_view path;
     std::string_view plain;
     std::string_view json;
+    bool present; // there and not null
 };
 
 TEST(JsonDocument, GetPropertyFollowsMemberAndIndexSteps) {
     const std::vector<ReadCase> cases = {
-        {"data.ugclist[0].title", "t0", "\"t0\""},
-        {"data.ugclist[1].n", "5", "5"},
-        {"data.obj[3]", "three", "\"three\""},
-        {"arr[1][0]", "3", "3"},
-        {"arr[0]", "", "[1,2]"},
-        {"data.ugclist[1]", "", "{\"title\":\"t1\",\"n\":5}"},
-        {"data.flag", "true", "true"},
-        {"data.none", "", "null"},
-        {"data.ugclist[1].shareid", "", ""},
-        {"data.ugclist[2].title", "", ""},
-        {"data.missing.x", "", ""},
-        {"data.s.length", "", ""},
-        {"data.s[0]", "", ""},
+        {"data.ugclist[0].title", "t0", "\"t0\"", true},
+        {"data.ugclist[1].n", "5", "5", true},
+        {"data.obj[3]", "three", "\"three\"", true},
+        {"arr[1][0]", "3", "3", true},
+        {"arr[0]", "", "[1,2]", true},
+        {"data.ugclist[1]", "", "{\"title\":\"t1\",\"n\":5}", true},
+        {"data.s", "str", "\"str\"", true},
+        {"data.flag", "true", "true", true},
+        {"data.none", "", "null", false},
+        {"data.missing", "", "", false},
+        {"data.ugclist[1].shareid", "", "", false},
+        {"data.ugclist[2].title", "", "", false},
+        {"data.missing.x", "", "", false},
+        {"data.s.length", "", "", false},
+        {"data.s[0]", "", "", false},
         // Text that is not a member path reads nothing.
-        {"", "", ""},
-        {"data.ugclist[-1].title", "", ""},
-        {"data.ugclist[x].title", "", ""},
-        {"data.ugclist[01].title", "", ""},
-        {"data.ugclist[ 0].title", "", ""},
-        {"data.ugclist[99999999999999999999].title", "", ""},
-        {"data['s']", "", ""},
-        {"data.obj.a-b", "", ""},
-        {"data..s", "", ""},
-        {"data.", "", ""},
-        {".data", "", ""},
-        {"data.s;x", "", ""},
-        {"1data", "", ""},
+        {"", "", "", false},
+        {"data.ugclist[-1].title", "", "", false},
+        {"data.ugclist[x].title", "", "", false},
+        {"data.ugclist[01].title", "", "", false},
+        {"data.ugclist[ 0].title", "", "", false},
+        {"data.ugclist[99999999999999999999].title", "", "", false},
+        {"data['s']", "", "", false},
+        {"data.obj.a-b", "", "", false},
+        {"data..s", "", "", false},
+        {"data.", "", "", false},
+        {".data", "", "", false},
+        {"data.s;x", "", "", false},
+        {"1data", "", "", false},
     };
     const JsonDocument document = parsed(kAnswer);
     for (const ReadCase& c : cases) {
@@ -290,6 +293,7 @@ TEST(JsonDocument, GetPropertyFollowsMemberAndIndexSteps) {
         if (!c.path.empty() && c.path[0] != '[') {
             EXPECT_EQ(document.get_property_json(c.path), c.json);
         }
+        EXPECT_EQ(document.has_property(c.path), c.present);
     }
 }
 
@@ -455,19 +459,32 @@ TEST(JsonDocument, AddMemberAppendsToAnArray) {
     EXPECT_EQ(null_value.to_text(), "null");
 }
 
-TEST(JsonDocument, ReadsElementsByIndex) {
-    const JsonDocument array = parsed(R"(["a",{"k":[1,2]},3])");
-    EXPECT_EQ(array.get_member(0), "a");
-    EXPECT_EQ(array.get_member(2), "3");
-    EXPECT_EQ(array.get_member(1, {}, true), R"({"k":[1,2]})");
-    EXPECT_EQ(array.get_member(3), "");
-    EXPECT_EQ(array.get_member(-1), "");
-    EXPECT_EQ(array.get_member(0, "x"), "");
+struct MemberCase {
+    std::string_view value;
+    int index;
+    std::string_view path;
+    bool as_json;
+    std::string_view expected;
+};
 
-    const JsonDocument object = parsed(R"({"list":[5,6],"-1":"minus"})");
-    EXPECT_EQ(object.get_member(1, "list"), "6");
-    EXPECT_EQ(object.get_member(-1), "minus");
-    EXPECT_EQ(object.get_member(0, "list.x"), "");
+TEST(JsonDocument, ReadsElementsByIndex) {
+    constexpr std::string_view array = R"(["a",{"k":[1,2]},3])";
+    constexpr std::string_view object = R"({"list":[5,6],"-1":"minus"})";
+    const std::vector<MemberCase> cases = {
+        {array, 0, "", false, "a"},
+        {array, 2, "", false, "3"},
+        {array, 1, "", true, R"({"k":[1,2]})"},
+        {array, 3, "", false, ""},
+        {array, -1, "", false, ""},
+        {array, 0, "x", false, ""},
+        {object, 1, "list", false, "6"},
+        {object, -1, "", false, "minus"},
+        {object, 0, "list.x", false, ""},
+    };
+    for (const MemberCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " " << c.path << " [" << c.index << "]");
+        EXPECT_EQ(parsed(c.value).get_member(c.index, c.path, c.as_json), c.expected);
+    }
 }
 
 TEST(JsonDocument, MemberObjectsAreIndependentCopies) {
@@ -559,16 +576,6 @@ TEST(JsonDocument, ResetSetValueAndClearReplaceTheWholeValue) {
     document.parse("");
     document.init();
     EXPECT_EQ(document.to_text(), "{}");
-}
-
-TEST(JsonDocument, HasPropertyForMembersThatAreNotNull) {
-    const JsonDocument document = parsed(kAnswer);
-    EXPECT_TRUE(document.has_property("data.s"));
-    EXPECT_TRUE(document.has_property("data.ugclist[0]"));
-    EXPECT_FALSE(document.has_property("data.none"));
-    EXPECT_FALSE(document.has_property("data.missing"));
-    EXPECT_FALSE(document.has_property("data.missing.x"));
-    EXPECT_FALSE(document.has_property(""));
 }
 
 TEST(JsonDocument, MemberNamesInOrder) {
