@@ -7,6 +7,7 @@ namespace velluno {
 namespace {
 
 constexpr char kNoCookieFile[] = "";
+constexpr char kAllCookies[] = "ALL";
 
 // libcurl's process-wide setup and the share that holds the cookie store.
 // Created on first use (thread-safe as a function-local static) and released
@@ -86,6 +87,13 @@ bool use_shared_cookie_store(CURL* handle) {
     // handle's cookie engine on without reading any file.
     return set_option(handle, CURLOPT_SHARE, CurlRuntime::instance().share()) &&
            set_option(handle, CURLOPT_COOKIEFILE, kNoCookieFile);
+}
+
+bool clear_shared_cookie_store() {
+    // A handle attached to the share reaches the store it holds.
+    const EasyHandle handle = make_easy_handle();
+    return handle && use_shared_cookie_store(handle.get()) &&
+           set_option(handle.get(), CURLOPT_COOKIELIST, kAllCookies);
 }
 
 bool append_header(HeaderList& list, const std::string& line) {

@@ -29,6 +29,10 @@ EasyHandle make_easy_handle();
 // store, which lives in memory until the process ends and is never written out.
 bool use_shared_cookie_store(CURL* handle);
 
+// Forgets every cookie in the process's cookie store, for tests and a fresh
+// start; false when libcurl cannot be set up.
+bool clear_shared_cookie_store();
+
 // Appends `line`; false, with the list unchanged, when memory runs out.
 bool append_header(HeaderList& list, const std::string& line);
 

@@ -45,18 +45,20 @@ TEST(DemoServiceTest, StartFailsOnATakenPortOrAPortOutOfRange) {
     EXPECT_TRUE(answers(kLoopback, port)) << "the first service keeps its port";
 }
 
-TEST(DemoServiceTest, RestartsOnTheSamePortWithFreshPlayCounts) {
+TEST(DemoServiceTest, RestartsWithFreshPlayCounts) {
     const SampleSong& song = sample_singers().front().songs.front();
     const std::string path = kSongDetailPath + song.shareid;
     const std::string first_count = "\"play_num\":" + std::to_string(song.play_num + 1) + ",";
     DemoService service;
     const int port = service.start();
     ASSERT_GT(port, 0);
-    httplib::Client(kLoopback, port).Get(path);
+    ASSERT_TRUE(httplib::Client(kLoopback, port).Get(path));
     service.stop();
 
-    ASSERT_EQ(service.start(port), port);
-    const httplib::Result result = httplib::Client(kLoopback, port).Get(path);
+    // Another process may take the freed port meanwhile, so any free one will do.
+    const int next_port = service.start();
+    ASSERT_GT(next_port, 0);
+    const httplib::Result result = httplib::Client(kLoopback, next_port).Get(path);
     ASSERT_TRUE(result);
     EXPECT_NE(result->body.find(first_count), std::string::npos) << result->body;
 }

@@ -1,3 +1,4 @@
+#include "net/curl_runtime.h"
 #include "net/fetch_url_bytes.h"
 #include "net/transfer_bounds.h"
 #include "tests/net/raw_http_server.h"
@@ -17,6 +18,10 @@ const std::string kPicture("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
 
 class FetchUrlBytesTest : public ::testing::Test {
 protected:
+    // Every server here is 127.0.0.1 and cookies ignore the port, so a cookie
+    // that an earlier test left in the shared store would reach this one.
+    void SetUp() override { ASSERT_TRUE(clear_shared_cookie_store()); }
+
     net_testing::RawHttpServer m_server;
     ScopedTransferBounds m_bounds{TransferBounds{.connect_timeout = 5s, .total_timeout = 10s}};
 };

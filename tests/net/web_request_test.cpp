@@ -1,3 +1,4 @@
+#include "net/curl_runtime.h"
 #include "net/fetch_url_bytes.h"
 #include "net/transfer_bounds.h"
 #include "net/web_request.h"
@@ -40,6 +41,10 @@ struct Outputs {
 
 class WebRequestTest : public ::testing::Test {
 protected:
+    // Every server here is 127.0.0.1 and cookies ignore the port, so a cookie
+    // that an earlier test left in the shared store would reach this one.
+    void SetUp() override { ASSERT_TRUE(clear_shared_cookie_store()); }
+
     std::string head_of(int request) const {
         const std::string text = m_server.requests().at(static_cast<std::size_t>(request));
         return text.substr(0, text.find("\r\n\r\n") + 2);
@@ -100,6 +105,11 @@ TEST_F(WebRequestTest, RequestsWithoutCookiesShareOneStore) {
     // The picture client shares the same store.
     fetch_url_bytes(m_server.url("/store-shared/picture"));
     EXPECT_NE(head_of(3).find("\r\nCookie: kept=1\r\n"), std::string::npos);
+
+    // A fresh start forgets them.
+    ASSERT_TRUE(clear_shared_cookie_store());
+    web_request(m_server.url("/store-shared/cleared"));
+    EXPECT_EQ(head_of(4).find("Cookie"), std::string::npos);
 }
 
 TEST_F(WebRequestTest, FollowsRedirectsAndReportsTheFinalAnswer) {

@@ -1,3 +1,4 @@
+#include "net/curl_runtime.h"
 #include "net/transfer_bounds.h"
 #include "net/web_request.h"
 #include "tests/net/raw_http_server.h"
@@ -33,6 +34,10 @@ struct WireCase {
 class WebRequestWire : public ::testing::Test {
 protected:
     WebRequestWire() { m_server.answer(ok_answer("", "ok")); }
+
+    // Every server here is 127.0.0.1 and cookies ignore the port, so a cookie
+    // that an earlier test left in the shared store would reach this one.
+    void SetUp() override { ASSERT_TRUE(clear_shared_cookie_store()); }
 
     std::string host_line() const { return "Host: " + m_server.host() + "\r\n"; }
 
