@@ -18,11 +18,32 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <optional>
+#include <string>
 
 class QAbstractItemView;
 class QTableWidget;
 
 namespace velluno::test {
+
+// A loopback port held bound but never listened on: connections to it are
+// refused, and the system hands it to no other program while it lives.
+class RefusingPort final {
+public:
+    // `port` 0 picks any free port.
+    explicit RefusingPort(int port = 0);
+    ~RefusingPort();
+    RefusingPort(const RefusingPort&) = delete;
+    RefusingPort& operator=(const RefusingPort&) = delete;
+
+    bool bound() const { return m_port > 0; }
+    // "127.0.0.1:<port>".
+    std::string host() const;
+
+private:
+    int m_socket;
+    int m_port = 0;
+};
 
 // The stand-in service on a free loopback port; both hosts of the program point at it.
 class LoopbackService final {
@@ -30,11 +51,16 @@ public:
     LoopbackService();
     bool running() const { return m_running; }
     ServiceHosts hosts() const;
-    void stop();
+    // Stops the service and keeps its port refusing, so that requests to a
+    // stopped service never reach another program that took the port; false
+    // when the port could not be kept.
+    bool stop();
 
 private:
     demo::DemoService m_service;
+    int m_port;
     bool m_running;
+    std::optional<RefusingPort> m_stopped_port;
 };
 
 // Closes every modal dialog that opens while it lives (the info window's

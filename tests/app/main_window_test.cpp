@@ -144,10 +144,11 @@ private slots:
     void doubleClickElsewhereChangesNothing_data();
     void doubleClickElsewhereChangesNothing();
     void pagingFollowsTheAddressBox();
+    void failedPageRequestEndsTheList();
     void failedQueryShowsEmptyCard_data();
     void failedQueryShowsEmptyCard();
     void queryRemovesOldRows();
-    void uidIsTakenFromTheAddress_data();
+    void queryStartsPagingAfresh();
     void uidIsTakenFromTheAddress();
     void uidIsTheRestOfTheLineAfterUid_data();
     void uidIsTheRestOfTheLineAfterUid();
@@ -160,7 +161,7 @@ private slots:
     void dragKeepsTheOpenedRowSelected();
     void pictureBoxShowsOnlyWebPicturesOfSaneSize_data();
     void pictureBoxShowsOnlyWebPicturesOfSaneSize();
-    void closingTheWindowEndsTheProgram();
+    void closingTheWindowSignalsTheEnd();
 
 private:
     void query(const demo::SampleSinger& singer);
@@ -373,6 +374,27 @@ void MainWindowTest::pagingFollowsTheAddressBox() {
     QCOMPARE(shown_rows(list), expected);
 }
 
+// The page that could not be had ends the list, so paging stops there.
+void MainWindowTest::failedPageRequestEndsTheList() {
+    const demo::SampleSinger* singer = singer_with_songs(19);
+    QVERIFY(singer != nullptr);
+    LoopbackService service;
+    QVERIFY(service.running());
+    const ServiceHosts hosts = service.hosts();
+    MainWindow window(hosts);
+    window.show();
+    query_homepage(window, homepage_address(singer->uid));
+    QVERIFY2(service.stop(), "the stopped service's port could not be kept");
+    auto& list = *find_control<QTableWidget>(window, "超级列表框1");
+    const Rows ended = expected_rows(*singer, kPageSize, kNoMoreSongs, hosts);
+
+    double_click_at(list, row_point(list, list.rowCount() - 1));
+    QCOMPARE(shown_rows(list), ended);
+
+    double_click_at(list, row_point(list, list.rowCount() - 1));
+    QCOMPARE(shown_rows(list), ended);
+}
+
 void MainWindowTest::failedQueryShowsEmptyCard_data() {
     QTest::addColumn<bool>("queried_before");
     QTest::addColumn<bool>("service_stopped");
@@ -397,7 +419,7 @@ void MainWindowTest::failedQueryShowsEmptyCard() {
         QVERIFY(!find_control<QLabel>(window, "图片框1")->pixmap().isNull());
     }
     if (service_stopped) {
-        service.stop();
+        QVERIFY2(service.stop(), "the stopped service's port could not be kept");
     }
 
     query_homepage(window, homepage_address(uid.toStdString()));
@@ -422,31 +444,37 @@ void MainWindowTest::queryRemovesOldRows() {
     QCOMPARE(hex(shown_text(card().text())), hex(expected_card(*few)));
 }
 
-// The uid is the rest of the address after its first "uid=", in any letter case.
-void MainWindowTest::uidIsTakenFromTheAddress_data() {
-    QTest::addColumn<QString>("before_uid");
-    QTest::addColumn<QString>("after_uid");
+// Paging after a new query starts again at the second page, even for the
+// singer already paged through.
+void MainWindowTest::queryStartsPagingAfresh() {
+    const demo::SampleSinger* singer = singer_with_songs(19);
+    QVERIFY(singer != nullptr);
+    query(*singer);
+    QTableWidget& list = song_list();
+    double_click_at(list, row_point(list, list.rowCount() - 1));
+    QCOMPARE(list.rowCount(), 2 * kPageSize + 1);
 
-    QTest::newRow("uid=") << QStringLiteral("http://127.0.0.1/personal?uid=") << QString();
-    QTest::newRow("UID=") << QStringLiteral("http://127.0.0.1/personal?UID=") << QString();
-    QTest::newRow("share_uid=") << QStringLiteral("http://127.0.0.1/play?s=x&share_uid=")
-                                << QString();
-    QTest::newRow("trailing parameters")
-        << QStringLiteral("http://127.0.0.1/personal?uid=") << QStringLiteral("&g_f=personal");
+    query(*singer);
+    double_click_at(list, row_point(list, list.rowCount() - 1));
+
+    QCOMPARE(shown_rows(list),
+             expected_rows(*singer, 2 * kPageSize, kLoadMore, m_service->hosts()));
 }
 
+// The typed address reaches the service through the uid rule; the rule's own
+// cases are in the table of uidIsTheRestOfTheLineAfterUid.
 void MainWindowTest::uidIsTakenFromTheAddress() {
-    QFETCH(QString, before_uid);
-    QFETCH(QString, after_uid);
     const demo::SampleSinger* singer = singer_with_songs(3);
     QVERIFY(singer != nullptr);
 
-    query_homepage(*m_window, before_uid + QString::fromStdString(singer->uid) + after_uid);
+    query_homepage(*m_window, QStringLiteral("http://127.0.0.1/personal?UID=") +
+                                  QString::fromStdString(singer->uid));
 
     QCOMPARE(hex(shown_text(card().text())), hex(expected_card(*singer)));
     QCOMPARE(song_list().rowCount(), 4);
 }
 
+// The uid is the rest of the address's line after its first "uid=", in any letter case.
 void MainWindowTest::uidIsTheRestOfTheLineAfterUid_data() {
     QTest::addColumn<QByteArray>("address");
     QTest::addColumn<QByteArray>("uid");
@@ -613,7 +641,7 @@ void MainWindowTest::pictureBoxShowsOnlyWebPicturesOfSaneSize() {
     QCOMPARE(!box.pixmap().isNull(), shown);
 }
 
-void MainWindowTest::closingTheWindowEndsTheProgram() {
+void MainWindowTest::closingTheWindowSignalsTheEnd() {
     QSignalSpy closed(m_window.get(), &MainWindow::closed);
     m_window->close();
     QCOMPARE(closed.count(), 1);
