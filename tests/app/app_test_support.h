@@ -4,6 +4,7 @@
 // windows as a user would, finding controls by their object names.
 
 #include "net/service_hosts.h"
+#include "tests/support/refusing_port.h"
 #include "text/text_types.h"
 #include "tools/demo-service/demo_service.h"
 
@@ -26,24 +27,7 @@ class QTableWidget;
 
 namespace velluno::test {
 
-// A loopback port held bound but never listened on: connections to it are
-// refused, and the system hands it to no other program while it lives.
-class RefusingPort final {
-public:
-    // `port` 0 picks any free port.
-    explicit RefusingPort(int port = 0);
-    ~RefusingPort();
-    RefusingPort(const RefusingPort&) = delete;
-    RefusingPort& operator=(const RefusingPort&) = delete;
-
-    bool bound() const { return m_port > 0; }
-    // "127.0.0.1:<port>".
-    std::string host() const;
-
-private:
-    int m_socket;
-    int m_port = 0;
-};
+using test_support::RefusingPort;
 
 // The stand-in service on a free loopback port; both hosts of the program point at it.
 class LoopbackService final {

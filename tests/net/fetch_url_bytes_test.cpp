@@ -2,6 +2,7 @@
 #include "net/fetch_url_bytes.h"
 #include "net/transfer_bounds.h"
 #include "tests/net/raw_http_server.h"
+#include "tests/support/refusing_port.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -63,7 +64,7 @@ TEST_F(FetchUrlBytesTest, UnparsableAddressesGiveNothingAtOnce) {
 }
 
 TEST_F(FetchUrlBytesTest, AnyFailureGivesNothing) {
-    const net_testing::RefusingPort refusing;
+    const test_support::RefusingPort refusing;
     EXPECT_TRUE(fetch_url_bytes(refusing.url("/a.png")).empty());
 
     // Part of a picture is no picture.

@@ -170,16 +170,6 @@ std::optional<std::string> RawHttpServer::next_answer() {
     return m_last_answer;
 }
 
-RefusingPort::RefusingPort() : m_socket(bound_socket(m_port)) {}
-
-RefusingPort::~RefusingPort() {
-    ::close(m_socket);
-}
-
-std::string RefusingPort::url(std::string_view path) const {
-    return "http://" + std::string(kLoopback) + ":" + std::to_string(m_port) + std::string(path);
-}
-
 std::string ok_answer(std::string_view header_lines, std::string_view body) {
     return "HTTP/1.1 200 OK\r\n" + std::string(header_lines) +
            "Content-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" +

@@ -52,23 +52,6 @@ private:
     std::thread m_thread;
 };
 
-// A loopback port that refuses connections while this object lives: the
-// socket is bound, so no one else takes the port, but it never listens.
-class RefusingPort final {
-public:
-    RefusingPort();
-    ~RefusingPort();
-    RefusingPort(const RefusingPort&) = delete;
-    RefusingPort& operator=(const RefusingPort&) = delete;
-
-    int port() const { return m_port; }
-    std::string url(std::string_view path) const;
-
-private:
-    int m_port = 0; // set while the socket is made, so declared first
-    int m_socket = -1;
-};
-
 // "HTTP/1.1 200 OK", the given header lines (each ending in "\r\n"), a
 // Content-Length for `body`, "Connection: close", the empty line and the body.
 std::string ok_answer(std::string_view header_lines, std::string_view body);

@@ -1,6 +1,7 @@
 #include "net/transfer_bounds.h"
 #include "net/web_request_decoded.h"
 #include "tests/net/raw_http_server.h"
+#include "tests/support/refusing_port.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ TEST(WebRequestDecoded, KeepsTheCallersOutputs) {
 }
 
 TEST(WebRequestDecoded, RefusedConnectionGivesEmptyText) {
-    const net_testing::RefusingPort refusing;
+    const test_support::RefusingPort refusing;
     EXPECT_EQ(web_request_decoded(refusing.url("/detail")), "");
 }
 

@@ -3,6 +3,7 @@
 #include "net/transfer_bounds.h"
 #include "net/web_request.h"
 #include "tests/net/raw_http_server.h"
+#include "tests/support/refusing_port.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 using net_testing::ok_answer;
 using net_testing::RawHttpServer;
-using net_testing::RefusingPort;
+using velluno::test_support::RefusingPort;
 
 constexpr char kStale[] = "stale";
 

@@ -2,6 +2,7 @@
 #include "net/transfer_bounds.h"
 #include "net/web_request.h"
 #include "tests/net/raw_http_server.h"
+#include "tests/support/refusing_port.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -179,7 +180,7 @@ TEST_F(WebRequestWire, ProxyCarriesPlainHttpOnly) {
               "GET http://target.invalid/p?q=1 HTTP/1.1\r\nHost: target.invalid\r\n" +
                   default_lines("http://target.invalid/p?q=1") + "\r\n");
 
-    net_testing::RefusingPort direct;
+    test_support::RefusingPort direct;
     const std::string secure = "https://127.0.0.1:" + std::to_string(direct.port()) + "/";
     EXPECT_TRUE(web_request(secure, options).empty());
     EXPECT_EQ(m_server.connections(), 1);
