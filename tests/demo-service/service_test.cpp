@@ -1,8 +1,8 @@
 #include "tests/demo-service/service_test.h"
 
+#include "app/homepage_answer.h"
 #include "net/service_endpoints.h"
 #include "text/charset.h"
-#include "text/text_between.h"
 
 #include <nlohmann/json.hpp>
 
@@ -54,8 +54,7 @@ std::string song_detail_path(std::string_view shareid) {
 }
 
 Text unwrapped_homepage(const std::string& body) {
-    const Text local = text_from_bytes(recode_bytes(bytes_from_text(body), "UTF-8", "GB18030"));
-    return text_between(local + "callback;", "callback_0(", ")callback");
+    return unwrap_homepage_answer(bytes_from_text(body));
 }
 
 Text json_text_as_local(std::string_view json_text) {

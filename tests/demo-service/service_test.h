@@ -32,8 +32,8 @@ protected:
 std::string homepage_path(std::string_view uid, int page);
 std::string song_detail_path(std::string_view shareid);
 
-// A homepage answer as the program reads it: recoded from UTF-8 to GB18030
-// and cut out of "callback_0(" ... ")".
+// A homepage answer unwrapped by the program itself: recoded from UTF-8 to
+// GB18030 and cut out of "callback_0(" ... ")".
 Text unwrapped_homepage(const std::string& body);
 
 // The local text that a JSON string body stands for (escapes resolved).
